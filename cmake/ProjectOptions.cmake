@@ -1,0 +1,54 @@
+# Shared compile settings: warnings for our own code, sanitizers natively, a static 32-bit Windows build.
+
+function(pbw_target_defaults target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  endif()
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                 _WIN32_WINNT=0x0601 WINVER=0x0601)
+  endif()
+endfunction()
+
+if(PBW_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(MINGW)
+  # One self-contained executable: no libstdc++ or winpthread DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# A portable library: no Windows API, built and tested on every platform.
+function(pbw_portable_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  pbw_target_defaults(${name})
+endfunction()
+
+# A Windows-only library: thin code over the Win32 API.
+function(pbw_windows_library name)
+  if(WIN32)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    pbw_target_defaults(${name})
+  endif()
+endfunction()
+
+# A GoogleTest program. Native ones are listed test by test; under Wine each program is one
+# CTest entry, because every start of a Windows process costs a Wine start-up.
+function(pbw_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  pbw_target_defaults(${name})
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+  else()
+    include(GoogleTest)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

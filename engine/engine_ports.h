@@ -1,0 +1,76 @@
+#pragma once
+// What the check engine needs from the window that owns it. The main window supplies the real
+// components; tests supply stand-ins, so the whole session can be stepped without a network or a clock.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pbw {
+
+// The TCP client: Connect returns at once; data arrives later as a notification to the owner.
+class Pop3Socket {
+ public:
+  virtual ~Pop3Socket() = default;
+  virtual void Connect(const std::wstring& host, std::uint16_t port) = 0;
+  virtual void SendData(std::string_view bytes) = 0;
+  // Takes every byte that has arrived and not yet been taken.
+  virtual std::string GetData() = 0;
+  // Harmless in every state; afterwards nothing of the old connection is delivered.
+  virtual void Close() = 0;
+};
+
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+// Panel 1 of the status bar.
+class StatusPanel {
+ public:
+  virtual ~StatusPanel() = default;
+  virtual void SetText(const std::wstring& text) = 0;
+};
+
+// The trace box: replaced at a session's start, then only appended to, showing its end.
+class TraceView {
+ public:
+  virtual ~TraceView() = default;
+  virtual void Replace(const std::wstring& text) = 0;
+  virtual void Append(const std::wstring& text) = 0;
+};
+
+// The account fields of the main window, read at the moment of use.
+class AccountFields {
+ public:
+  virtual ~AccountFields() = default;
+  virtual std::wstring ServerText() const = 0;
+  virtual std::wstring MailboxText() const = 0;
+  virtual std::wstring PasswordText() const = 0;
+  virtual std::wstring MailClientText() const = 0;
+};
+
+class ConnectionProbe {
+ public:
+  virtual ~ConnectionProbe() = default;
+  // The active Internet connection's name, or empty when there is none usable.
+  virtual std::wstring GetConnectionName() = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // The time of day in the user's format, without a date.
+  virtual std::wstring TimeOfDayText() = 0;
+};
+
+class ProgramStarter {
+ public:
+  virtual ~ProgramStarter() = default;
+  // Starts a program in a normal window with focus, without waiting; false when it cannot start.
+  virtual bool StartProgram(const std::wstring& commandLine) = 0;
+  virtual void DefaultBeep() = 0;
+};
+
+}  // namespace pbw

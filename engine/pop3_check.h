@@ -1,0 +1,66 @@
+#pragma once
+// One POP3 check at a time: connect, greeting, USER, PASS, "LIST 1", judged by "+OK".
+// Driven entirely by events on the user-interface thread: the start, data notifications and the
+// one-second ticks of the reply watchdog. Nothing here waits.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_ports.h"
+#include "engine/status_trace.h"
+
+namespace pbw {
+
+// True when the reply, without leading and trailing blanks (U+0020 only), begins with "+OK".
+bool IsOkReply(std::wstring_view reply);
+
+struct Pop3CheckParts {
+  Pop3Socket& socket;
+  Timer& tick;
+  StatusAndTrace& output;
+  AccountFields& fields;
+  ConnectionProbe& probe;
+  Clock& clock;
+  ProgramStarter& starter;
+};
+
+class Pop3Check {
+ public:
+  static constexpr std::int32_t kWatchdogLimit = 90;
+  // A reply is complete at its first line end; a server that sends no line end is cut off here.
+  static constexpr std::size_t kMaxReplyBytes = 4096;
+
+  static constexpr std::int32_t kStepGreeting = 1000;
+  static constexpr std::int32_t kStepUser = 1001;
+  static constexpr std::int32_t kStepPass = 1002;
+  static constexpr std::int32_t kStepList = 1003;
+
+  explicit Pop3Check(const Pop3CheckParts& parts) : parts_(parts) {}
+
+  // Begins a new session, abandoning one that is still running.
+  void StartPop3Check();
+  // The socket's data notification.
+  void Pop3Sock_DataArrival(std::int32_t bytesTotal);
+  // The watchdog timer's tick.
+  void Tick_Timer();
+
+  std::int32_t CheckStep() const { return checkStep_; }
+  std::int32_t WatchdogTicks() const { return watchdogTicks_; }
+
+ private:
+  void HandlePop3Reply(const std::wstring& reply);
+  void SendPop3Command(const std::wstring& commandLine);
+  void EndPop3Session(std::wstring_view outcome);
+  void StartMailClient();
+  void StartWatchdog();
+  void StopWatchdog();
+
+  Pop3CheckParts parts_;
+  std::int32_t checkStep_ = 0;
+  std::int32_t watchdogTicks_ = 0;
+  // Bytes of a reply whose line end has not arrived yet.
+  std::string pendingReply_;
+};
+
+}  // namespace pbw

@@ -1,0 +1,49 @@
+#include "engine/server_address.h"
+
+#include <optional>
+
+namespace pbw {
+namespace {
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+  while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+  return text;
+}
+
+std::optional<std::uint16_t> ParsePort(std::wstring_view digits) {
+  if (digits.empty() || digits.size() > 5) return std::nullopt;
+  unsigned value = 0;
+  for (const wchar_t c : digits) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned>(c - L'0');
+  }
+  if (value < 1 || value > 65535) return std::nullopt;
+  return static_cast<std::uint16_t>(value);
+}
+
+}  // namespace
+
+ServerAddress SplitServerAddress(std::wstring_view serverText) {
+  const std::wstring_view text = TrimBlanks(serverText);
+  const ServerAddress whole{std::wstring(text), kDefaultPop3Port};
+
+  if (!text.empty() && text.front() == L'[') {
+    const auto close = text.find(L']');
+    if (close == std::wstring_view::npos) return whole;
+    const std::wstring host(text.substr(1, close - 1));
+    const std::wstring_view rest = text.substr(close + 1);
+    if (rest.empty()) return {host, kDefaultPop3Port};
+    if (rest.front() != L':') return whole;
+    const auto port = ParsePort(rest.substr(1));
+    return port ? ServerAddress{host, *port} : whole;
+  }
+
+  const auto colon = text.rfind(L':');
+  if (colon == std::wstring_view::npos || text.find(L':') != colon) return whole;
+  const auto port = ParsePort(text.substr(colon + 1));
+  if (!port) return whole;
+  return {std::wstring(text.substr(0, colon)), *port};
+}
+
+}  // namespace pbw

@@ -1,0 +1,21 @@
+#pragma once
+// The server field may carry a port: "pop.example.com:995" or "[2001:db8::1]:995".
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pbw {
+
+constexpr std::uint16_t kDefaultPop3Port = 110;
+
+struct ServerAddress {
+  std::wstring host;
+  std::uint16_t port = kDefaultPop3Port;
+};
+
+// Separates a trailing ":" + 1..65535 from the host; brackets around an IPv6 literal are removed.
+// A bare IPv6 literal (several colons, no brackets) is all host. Blanks around the text are dropped.
+ServerAddress SplitServerAddress(std::wstring_view serverText);
+
+}  // namespace pbw

@@ -1,0 +1,44 @@
+#pragma once
+// The engine's two outputs: the status line (panel 1) and the trace of the latest session.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_ports.h"
+
+namespace pbw {
+
+namespace status_text {
+inline constexpr std::wstring_view kLoggingIn = L"Anmeldung an das Mailkonto läuft ...";
+inline constexpr std::wstring_view kOpening = L"Das Mailkonto wird geöffnet ...";
+inline constexpr std::wstring_view kHostNotAnswering = L"Host antwortet nicht";
+inline constexpr std::wstring_view kMailboxUnknown = L"Postfach nicht bekannt.";
+inline constexpr std::wstring_view kLoginRejected = L"Postfach und/oder Passwort nicht korrekt.";
+inline constexpr std::wstring_view kNewMail = L"Neue Mail liegt vor ...";
+inline constexpr std::wstring_view kMailboxEmpty = L"Postfach leer";
+inline constexpr std::wstring_view kUnknownStep = L"Unbekannter Step: ";
+}  // namespace status_text
+
+// "Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen."
+std::wstring TimeoutText(std::int32_t seconds);
+
+// The first line of every trace: "Connecting to <server>, <port> via '<connection>' on <time>" + two CR LF.
+std::wstring ConnectLine(std::wstring_view serverText, std::uint16_t port, std::wstring_view connectionName,
+                         std::wstring_view timeOfDay);
+
+class StatusAndTrace {
+ public:
+  StatusAndTrace(StatusPanel& status, TraceView& trace) : status_(status), trace_(trace) {}
+
+  // The panel always shows one blank before the message.
+  void ShowStatus(std::wstring_view text) { status_.SetText(L" " + std::wstring(text)); }
+  void AppendTrace(const std::wstring& text) { trace_.Append(text); }
+  void ReplaceTrace(const std::wstring& text) { trace_.Replace(text); }
+
+ private:
+  StatusPanel& status_;
+  TraceView& trace_;
+};
+
+}  // namespace pbw

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# the native build with sanitizers, then the Windows build under Wine on a virtual display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/install-deps.sh
+scripts/build.sh native
+scripts/build.sh win32
+
+ctest --test-dir build/native --output-on-failure --timeout 300
+
+source scripts/wine-session.sh
+wine_session_start
+ctest --test-dir build/win32 --output-on-failure --timeout 600

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "engine/connection_name.h"
+#include "engine/server_address.h"
+
+namespace pbw {
+namespace {
+
+std::wstring Buffer(std::wstring_view name) {
+  std::wstring buffer(1111, L' ');
+  buffer.replace(0, name.size(), name);
+  buffer[name.size()] = L'\0';
+  return buffer;
+}
+
+TEST(CutAtNul, CutsAtTheFirstNul) {
+  EXPECT_EQ(CutAtNul(L"abc"), L"abc");
+  EXPECT_EQ(CutAtNul(std::wstring(L"\0abc", 4)), L"");
+  EXPECT_EQ(CutAtNul(std::wstring(L"ab\0c\0", 5)), L"ab");
+  EXPECT_EQ(CutAtNul(L""), L"");
+}
+
+TEST(ConnectionName, LanConnectionsAndOfflineCountAsNone) {
+  struct Case {
+    bool connected;
+    std::wstring buffer;
+    std::wstring expected;
+  };
+  const Case cases[] = {
+      {false, Buffer(L"DSL"), L""},
+      {true, Buffer(L"DSL-Verbindung"), L"DSL-Verbindung"},
+      {true, Buffer(L"LAN-Verbindung"), L""},
+      {true, Buffer(L"lan-connection"), L""},
+      {true, Buffer(L"Lan-x"), L""},
+      {true, Buffer(L"LAN Connection"), L"LAN Connection"},
+      {true, Buffer(L"LAN"), L"LAN"},  // compared with its NUL: never "LAN-"
+      {true, Buffer(L""), L""},
+      {true, std::wstring(1111, L' '), std::wstring(1111, L' ')},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ConnectionNameFromProbe(c.connected, c.buffer), c.expected);
+}
+
+TEST(ServerAddress, SeparatesAPortSuffix) {
+  struct Case {
+    std::wstring_view text;
+    std::wstring_view host;
+    std::uint16_t port;
+  };
+  const Case cases[] = {
+      {L"pop.example.com", L"pop.example.com", 110},
+      {L"pop.example.com:995", L"pop.example.com", 995},
+      {L"  pop.example.com:995 ", L"pop.example.com", 995},
+      {L"pop.example.com:1", L"pop.example.com", 1},
+      {L"pop.example.com:65535", L"pop.example.com", 65535},
+      {L"pop.example.com:0", L"pop.example.com:0", 110},
+      {L"pop.example.com:65536", L"pop.example.com:65536", 110},
+      {L"pop.example.com:99999999999", L"pop.example.com:99999999999", 110},
+      {L"pop.example.com:", L"pop.example.com:", 110},
+      {L"pop.example.com:99x", L"pop.example.com:99x", 110},
+      {L"127.0.0.1:1100", L"127.0.0.1", 1100},
+      {L"[::1]:2110", L"::1", 2110},
+      {L"[::1]", L"::1", 110},
+      {L"[::1]x", L"[::1]x", 110},
+      {L"[::1", L"[::1", 110},
+      {L"::1", L"::1", 110},
+      {L"2001:db8::1:995", L"2001:db8::1:995", 110},
+      {L"", L"", 110},
+      {L":995", L"", 995},
+  };
+  for (const auto& c : cases) {
+    const ServerAddress a = SplitServerAddress(c.text);
+    EXPECT_EQ(a.host, c.host) << std::wstring(c.text).c_str();
+    EXPECT_EQ(a.port, c.port) << std::wstring(c.text).c_str();
+  }
+}
+
+}  // namespace
+}  // namespace pbw

@@ -1,0 +1,301 @@
+#include "engine/pop3_check.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/engine_stand_ins.h"
+
+namespace pbw {
+namespace {
+
+using testing::EngineRig;
+
+const std::wstring kTimeout = L" Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen.";
+
+TEST(IsOkReply, JudgesTheBeginningAfterBlanks) {
+  struct Case {
+    std::wstring_view reply;
+    bool ok;
+  };
+  const Case cases[] = {
+      {L"+OK", true},           {L"+OK POP3 ready\r\n", true}, {L"   +OK hello", true},
+      {L"+OK   ", true},        {L"+ok", false},               {L"+Ok", false},
+      {L"-ERR no", false},      {L"+O", false},                {L"", false},
+      {L"   ", false},          {L"\t+OK", false},             {L"\r\n+OK", false},
+      {L"OK", false},           {L"+OKAY", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsOkReply(c.reply), c.ok) << std::wstring(c.reply).c_str();
+}
+
+TEST(Pop3Check, StartsASessionInOrder) {
+  EngineRig rig;
+  rig.fields.server = L"pop.example.com:995";
+  rig.check.StartPop3Check();
+
+  EXPECT_EQ(rig.socket.closes, 1);
+  ASSERT_EQ(rig.socket.connects.size(), 1u);
+  EXPECT_EQ(rig.socket.connects[0].host, L"pop.example.com");
+  EXPECT_EQ(rig.socket.connects[0].port, 995);
+  EXPECT_TRUE(rig.tick.enabled);
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+  EXPECT_EQ(rig.check.WatchdogTicks(), 0);
+  EXPECT_EQ(rig.status.history,
+            (std::vector<std::wstring>{L" Anmeldung an das Mailkonto läuft ...", L" Das Mailkonto wird geöffnet ..."}));
+  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com:995, 995 via 'DSL' on 14:05:09\r\n\r\n");
+}
+
+TEST(Pop3Check, ConnectsToPort110WithoutSuffixAndShowsEmptyConnectionName) {
+  EngineRig rig;
+  rig.probe.name.clear();
+  rig.check.StartPop3Check();
+  EXPECT_EQ(rig.socket.connects[0].port, 110);
+  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via '' on 14:05:09\r\n\r\n");
+}
+
+TEST(Pop3Check, WholeSuccessfulSessionTraceByteForByte) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+OK Dovecot ready.\r\n");
+  rig.Receive("+OK\r\n");
+  rig.Receive("+OK Logged in.\r\n");
+  rig.Receive("+OK 1 512\r\n");
+
+  EXPECT_EQ(rig.trace.text,
+            L"Connecting to pop.example.com, 110 via 'DSL' on 14:05:09\r\n"
+            L"\r\n"
+            L"RCVD: +OK Dovecot ready.\r\n"
+            L"\r\n"
+            L"1001 SEND: USER vorname.nachname@example.com\r\n"
+            L"RCVD: +OK\r\n"
+            L"\r\n"
+            L"1002 SEND: PASS geheim\r\n"
+            L"RCVD: +OK Logged in.\r\n"
+            L"\r\n"
+            L"1003 SEND: LIST 1\r\n"
+            L"RCVD: +OK 1 512\r\n");
+  EXPECT_EQ(rig.socket.sent,
+            (std::vector<std::string>{"USER vorname.nachname@example.com\r\n", "PASS geheim\r\n", "LIST 1\r\n"}));
+  EXPECT_EQ(rig.status.Text(), L" Neue Mail liegt vor ...");
+  EXPECT_EQ(rig.starter.started, std::vector<std::wstring>{L"C:\\Mail\\mail.exe"});
+  EXPECT_EQ(rig.starter.beeps, 0);
+  EXPECT_EQ(rig.check.CheckStep(), 1003);
+  EXPECT_FALSE(rig.tick.enabled);
+  EXPECT_FALSE(rig.socket.open);
+}
+
+// Each row: the replies that lead to a step, then the one that is judged there.
+struct StepCase {
+  const char* name;
+  std::vector<std::string> before;
+  std::string reply;
+  std::int32_t stepAfter;
+  std::wstring status;
+  std::string sent;  // the command sent in answer, empty when the session ended
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
+class StateTable : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(StateTable, ActsOnTheReplyByStep) {
+  const StepCase& c = GetParam();
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  for (const auto& r : c.before) rig.Receive(r);
+  const auto sentBefore = rig.socket.sent.size();
+  const auto closesBefore = rig.socket.closes;
+  rig.Receive(c.reply);
+
+  EXPECT_EQ(rig.check.CheckStep(), c.stepAfter);
+  if (c.sent.empty()) {
+    EXPECT_EQ(rig.socket.sent.size(), sentBefore);
+    EXPECT_EQ(rig.socket.closes, closesBefore + 1);
+    EXPECT_FALSE(rig.tick.enabled);
+    EXPECT_EQ(rig.status.Text(), c.status);
+  } else {
+    ASSERT_EQ(rig.socket.sent.size(), sentBefore + 1);
+    EXPECT_EQ(rig.socket.sent.back(), c.sent);
+    EXPECT_TRUE(rig.tick.enabled);
+    EXPECT_EQ(rig.check.WatchdogTicks(), 0);
+    EXPECT_EQ(rig.status.Text(), L" Das Mailkonto wird geöffnet ...");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pop3Check, StateTable,
+    ::testing::Values(
+        StepCase{"GreetingOk", {}, "+OK ready\r\n", 1001, L"", "USER vorname.nachname@example.com\r\n"},
+        StepCase{"GreetingBad", {}, "-ERR busy\r\n", 1000, L" Host antwortet nicht", ""},
+        StepCase{"UserOk", {"+OK\r\n"}, "+OK\r\n", 1002, L"", "PASS geheim\r\n"},
+        StepCase{"UserBad", {"+OK\r\n"}, "-ERR who\r\n", 1001, L" Postfach nicht bekannt.", ""},
+        StepCase{"PassOk", {"+OK\r\n", "+OK\r\n"}, "+OK\r\n", 1003, L"", "LIST 1\r\n"},
+        StepCase{"PassBad", {"+OK\r\n", "+OK\r\n"}, "-ERR [AUTH] failed\r\n", 1002,
+                 L" Postfach und/oder Passwort nicht korrekt.", ""},
+        StepCase{"ListOk", {"+OK\r\n", "+OK\r\n", "+OK\r\n"}, "+OK 1 300\r\n", 1003, L" Neue Mail liegt vor ...", ""},
+        StepCase{"ListBad", {"+OK\r\n", "+OK\r\n", "+OK\r\n"}, "-ERR no such message\r\n", 1003, L" Postfach leer",
+                 ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Pop3Check, EmptyMailboxDoesNotStartTheMailClient) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  for (const char* r : {"+OK\r\n", "+OK\r\n", "+OK\r\n", "-ERR no such message\r\n"}) rig.Receive(r);
+  EXPECT_TRUE(rig.starter.started.empty());
+  EXPECT_EQ(rig.starter.beeps, 0);
+}
+
+TEST(Pop3Check, AMailClientThatCannotStartBeepsOnceAndStillReportsNewMail) {
+  EngineRig rig;
+  rig.fields.mailClient.clear();
+  rig.starter.succeeds = false;
+  rig.check.StartPop3Check();
+  for (const char* r : {"+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"}) rig.Receive(r);
+  EXPECT_EQ(rig.starter.started, std::vector<std::wstring>{L""});
+  EXPECT_EQ(rig.starter.beeps, 1);
+  EXPECT_EQ(rig.status.Text(), L" Neue Mail liegt vor ...");
+}
+
+TEST(Pop3Check, FieldsAreReadWhenNeededAndSentUntouchedAsUtf8) {
+  EngineRig rig;
+  rig.fields.mailbox = L" jörg ";
+  rig.check.StartPop3Check();
+  rig.Receive("+OK\r\n");
+  rig.fields.password = L"";  // changed after the session started: the current text counts
+  rig.Receive("+OK\r\n");
+  EXPECT_EQ(rig.socket.sent, (std::vector<std::string>{"USER  j\xC3\xB6rg \r\n", "PASS \r\n"}));
+}
+
+TEST(Pop3Check, AReplySplitByTcpIsJoinedUntilItsLineEnd) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+O");
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+  EXPECT_TRUE(rig.tick.enabled) << "the watchdog keeps counting while a reply is incomplete";
+  rig.Receive("K ready");
+  rig.Receive("\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+  EXPECT_EQ(rig.trace.text.substr(rig.trace.text.find(L"RCVD")),
+            L"RCVD: +OK ready\r\n\r\n1001 SEND: USER vorname.nachname@example.com\r\n");
+}
+
+TEST(Pop3Check, TwoRepliesInOneNotificationAreOneReplyTracedWhole) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+OK hi\r\n-ERR extra\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+  EXPECT_NE(rig.trace.text.find(L"RCVD: +OK hi\r\n-ERR extra\r\n\r\n1001 SEND"), std::wstring::npos);
+}
+
+TEST(Pop3Check, AReplyWithoutLineEndIsCutOffAt4096Bytes) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive(std::string(4095, 'x'));
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+  EXPECT_TRUE(rig.tick.enabled);
+  rig.Receive("y");
+  EXPECT_EQ(rig.status.Text(), L" Host antwortet nicht");
+  EXPECT_FALSE(rig.socket.open);
+}
+
+TEST(Pop3Check, AHalfLineFollowedBySilenceEndsWithTheTimeout) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+OK hel");
+  rig.Ticks(90);
+  EXPECT_EQ(rig.status.Text(), kTimeout);
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+}
+
+TEST(Pop3Check, ReplyTextIsDecodedForTheTraceWithNulAndInvalidBytesKept) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive(std::string("+OK gr\xC3\xBC\xDF\0e \xFC\r\n", 15));
+  EXPECT_NE(rig.trace.text.find(L"RCVD: +OK grü\u00DF\u2400e \u00FC\r\n"), std::wstring::npos);
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+}
+
+TEST(Pop3Check, AReplyAfterTheSessionEndedIsIgnoredBecauseTheSocketIsClosed) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("-ERR\r\n");
+  EXPECT_FALSE(rig.socket.open);
+  EXPECT_TRUE(rig.socket.GetData().empty());
+}
+
+TEST(Pop3Check, AReplyBeforeAnySessionIsTracedAndOtherwiseIgnored) {
+  EngineRig rig;
+  rig.Receive("+OK\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 0);
+  EXPECT_EQ(rig.trace.text, L"RCVD: +OK\r\n");
+  EXPECT_TRUE(rig.status.history.empty());
+  EXPECT_TRUE(rig.socket.sent.empty());
+}
+
+TEST(Watchdog, Tick89StillWaitsAndAReplyThenIsHandled) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Ticks(89);
+  EXPECT_EQ(rig.check.WatchdogTicks(), 89);
+  EXPECT_TRUE(rig.tick.enabled);
+  rig.Receive("+OK\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+  EXPECT_EQ(rig.check.WatchdogTicks(), 0) << "each command restarts the count";
+  rig.Ticks(89);
+  rig.Receive("+OK\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1002);
+}
+
+TEST(Watchdog, Tick90EndsTheSessionAndNoTickFollows) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+OK\r\n");
+  rig.Ticks(90);
+  EXPECT_EQ(rig.status.Text(), kTimeout);
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+  EXPECT_EQ(rig.check.WatchdogTicks(), 90);
+  EXPECT_FALSE(rig.tick.enabled);
+  EXPECT_FALSE(rig.socket.open);
+  const std::wstring lastSent = L"1001 SEND: USER vorname.nachname@example.com\r\n";
+  EXPECT_EQ(rig.trace.text.substr(rig.trace.text.size() - lastSent.size()), lastSent) << "the timeout adds no trace";
+  rig.Ticks(10);
+  EXPECT_EQ(rig.check.WatchdogTicks(), 90);
+}
+
+TEST(Watchdog, ANewSessionRestartsTheCount) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Ticks(50);
+  rig.check.StartPop3Check();
+  EXPECT_EQ(rig.check.WatchdogTicks(), 0);
+  rig.Ticks(89);
+  EXPECT_TRUE(rig.tick.enabled);
+  rig.Ticks(1);
+  EXPECT_EQ(rig.status.Text(), kTimeout);
+}
+
+TEST(Pop3Check, ASecondStartAbandonsTheFirstSession) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("+OK\r\n");
+  rig.socket.waiting = "+OK late from the old server";  // arrives, but the connection is abandoned
+  rig.fields.server = L"other.example.com";
+  rig.check.StartPop3Check();
+
+  EXPECT_EQ(rig.socket.closes, 2);
+  EXPECT_TRUE(rig.socket.GetData().empty());
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+  EXPECT_EQ(rig.trace.text, L"Connecting to other.example.com, 110 via 'DSL' on 14:05:09\r\n\r\n");
+  rig.Receive("-ERR\r\n");
+  EXPECT_EQ(rig.status.Text(), L" Host antwortet nicht");
+}
+
+TEST(Pop3Check, APartialReplyOfAnAbandonedSessionIsNotJoinedToTheNext) {
+  EngineRig rig;
+  rig.check.StartPop3Check();
+  rig.Receive("-ER");
+  rig.check.StartPop3Check();
+  rig.Receive("+OK\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+}
+
+}  // namespace
+}  // namespace pbw

@@ -1,0 +1,118 @@
+#pragma once
+// Stand-ins for everything the check engine touches, so a session can be stepped by hand.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/engine_ports.h"
+#include "engine/pop3_check.h"
+
+namespace pbw::testing {
+
+class SocketStandIn : public Pop3Socket {
+ public:
+  void Connect(const std::wstring& host, std::uint16_t port) override {
+    connects.push_back({host, port});
+    open = true;
+  }
+  void SendData(std::string_view bytes) override { sent.emplace_back(bytes); }
+  std::string GetData() override { return std::exchange(waiting, {}); }
+  void Close() override {
+    ++closes;
+    open = false;
+    waiting.clear();
+  }
+
+  struct ConnectCall {
+    std::wstring host;
+    std::uint16_t port;
+  };
+  std::vector<ConnectCall> connects;
+  std::vector<std::string> sent;
+  std::string waiting;
+  int closes = 0;
+  bool open = false;
+};
+
+class TimerStandIn : public Timer {
+ public:
+  void SetEnabled(bool on) override { enabled = on; }
+  bool enabled = false;
+};
+
+class StatusStandIn : public StatusPanel {
+ public:
+  void SetText(const std::wstring& text) override { history.push_back(text); }
+  std::wstring Text() const { return history.empty() ? std::wstring() : history.back(); }
+  std::vector<std::wstring> history;
+};
+
+class TraceStandIn : public TraceView {
+ public:
+  void Replace(const std::wstring& value) override { text = value; }
+  void Append(const std::wstring& value) override { text += value; }
+  std::wstring text;
+};
+
+class FieldsStandIn : public AccountFields {
+ public:
+  std::wstring ServerText() const override { return server; }
+  std::wstring MailboxText() const override { return mailbox; }
+  std::wstring PasswordText() const override { return password; }
+  std::wstring MailClientText() const override { return mailClient; }
+  std::wstring server = L"pop.example.com";
+  std::wstring mailbox = L"vorname.nachname@example.com";
+  std::wstring password = L"geheim";
+  std::wstring mailClient = L"C:\\Mail\\mail.exe";
+};
+
+class ProbeStandIn : public ConnectionProbe {
+ public:
+  std::wstring GetConnectionName() override { return name; }
+  std::wstring name = L"DSL";
+};
+
+class ClockStandIn : public Clock {
+ public:
+  std::wstring TimeOfDayText() override { return time; }
+  std::wstring time = L"14:05:09";
+};
+
+class StarterStandIn : public ProgramStarter {
+ public:
+  bool StartProgram(const std::wstring& commandLine) override {
+    started.push_back(commandLine);
+    return succeeds;
+  }
+  void DefaultBeep() override { ++beeps; }
+  std::vector<std::wstring> started;
+  bool succeeds = true;
+  int beeps = 0;
+};
+
+// A whole engine on stand-ins.
+struct EngineRig {
+  SocketStandIn socket;
+  TimerStandIn tick;
+  StatusStandIn status;
+  TraceStandIn trace;
+  StatusAndTrace output{status, trace};
+  FieldsStandIn fields;
+  ProbeStandIn probe;
+  ClockStandIn clock;
+  StarterStandIn starter;
+  Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
+
+  // The server sends bytes; the socket notifies the engine.
+  void Receive(const std::string& bytes) {
+    socket.waiting += bytes;
+    check.Pop3Sock_DataArrival(static_cast<std::int32_t>(socket.waiting.size()));
+  }
+  void Ticks(int count) {
+    // Like the real timer, a disabled watchdog delivers no ticks.
+    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
+  }
+};
+
+}  // namespace pbw::testing
