@@ -9,5 +9,5 @@ case "$target" in
   win32)  args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-i686.cmake") ;;
   *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
-cmake -S "$root" -B "$root/build/$target" -G Ninja "${args[@]}" >/dev/null
-cmake --build "$root/build/$target"
+cmake -S "$root" -B "${PBW_BUILD_ROOT:-$root/build}/$target" -G Ninja "${args[@]}" >/dev/null
+cmake --build "${PBW_BUILD_ROOT:-$root/build}/$target"

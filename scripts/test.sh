@@ -9,8 +9,8 @@ scripts/install-deps.sh
 scripts/build.sh native
 scripts/build.sh win32
 
-ctest --test-dir build/native --output-on-failure --timeout 300
+ctest --test-dir "${PBW_BUILD_ROOT:-build}/native" --output-on-failure --timeout 300
 
 source scripts/wine-session.sh
 wine_session_start
-ctest --test-dir build/win32 --output-on-failure --timeout 600
+ctest --test-dir "${PBW_BUILD_ROOT:-build}/win32" --output-on-failure --timeout 600
