@@ -1,0 +1,36 @@
+#include "common/twips_win.h"
+
+#include "common/twips.h"
+
+namespace pbw {
+namespace {
+
+struct SystemDpi {
+  int x = 96;
+  int y = 96;
+  SystemDpi() {
+    if (const HDC screen = ::GetDC(nullptr)) {
+      x = ::GetDeviceCaps(screen, LOGPIXELSX);
+      y = ::GetDeviceCaps(screen, LOGPIXELSY);
+      ::ReleaseDC(nullptr, screen);
+    }
+  }
+};
+
+// The program is system-DPI aware: the DPI cannot change while it runs.
+const SystemDpi& Dpi() {
+  static const SystemDpi dpi;
+  return dpi;
+}
+
+}  // namespace
+
+int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, Dpi().x); }
+int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, Dpi().y); }
+
+RECT TwipsToPixels(int left, int top, int width, int height) {
+  // Both edges are rounded from twips, so neighbouring controls keep their exact gaps.
+  return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(left + width), TwipsToPixelsY(top + height)};
+}
+
+}  // namespace pbw
