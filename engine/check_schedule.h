@@ -1,0 +1,40 @@
+#pragma once
+// Scheduled checks: the once-a-minute timer counts ticks, and when the chosen interval is reached
+// and the computer has a usable Internet connection, a check session is started.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "engine/engine_ports.h"
+
+namespace pbw {
+
+// The interval list of the main window, read anew at every tick.
+class IntervalListView {
+ public:
+  virtual ~IntervalListView() = default;
+  // The text of the selected entry, e.g. "15".
+  virtual std::wstring SelectedEntryText() const = 0;
+};
+
+class CheckSchedule {
+ public:
+  CheckSchedule(const IntervalListView& intervals, ConnectionProbe& probe, std::function<void()> startCheck)
+      : intervals_(intervals), probe_(probe), startCheck_(std::move(startCheck)) {}
+
+  // The tick of the schedule timer.
+  void CheckPOP3Timer_Timer();
+
+  // Ticks since program start or since the interval was last reached.
+  std::int32_t MinutesSinceCheck() const { return minutesSinceCheck_; }
+
+ private:
+  const IntervalListView& intervals_;
+  ConnectionProbe& probe_;
+  std::function<void()> startCheck_;
+  std::int32_t minutesSinceCheck_ = 0;
+};
+
+}  // namespace pbw

@@ -1,0 +1,108 @@
+#include "engine/check_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pbw {
+namespace {
+
+class IntervalListStandIn : public IntervalListView {
+ public:
+  std::wstring SelectedEntryText() const override { return selected; }
+  std::wstring selected = L"5";
+};
+
+class CountingProbe : public ConnectionProbe {
+ public:
+  std::wstring GetConnectionName() override {
+    ++calls;
+    return name;
+  }
+  std::wstring name = L"DSL";
+  int calls = 0;
+};
+
+struct ScheduleRig {
+  IntervalListStandIn intervals;
+  CountingProbe probe;
+  std::vector<int> checkedAtTick;
+  int tick = 0;
+  CheckSchedule schedule{intervals, probe, [this] { checkedAtTick.push_back(tick); }};
+
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i) {
+      ++tick;
+      schedule.CheckPOP3Timer_Timer();
+    }
+  }
+};
+
+TEST(CheckSchedule, ChecksWhenTheIntervalIsReached) {
+  struct Case {
+    std::wstring interval;
+    int ticks;
+    std::vector<int> checks;
+  };
+  const Case cases[] = {
+      {L"5", 16, {5, 10, 15}},
+      {L"1", 4, {1, 2, 3, 4}},
+      {L"60", 120, {60, 120}},
+      // The list holds whole numbers, but the comparison is made with real numbers.
+      {L"2.5", 6, {3, 6}},
+  };
+  for (const auto& c : cases) {
+    ScheduleRig rig;
+    rig.intervals.selected = c.interval;
+    rig.Ticks(c.ticks);
+    EXPECT_EQ(rig.checkedAtTick, c.checks) << c.interval;
+  }
+}
+
+TEST(CheckSchedule, OfflineAtTheIntervalWaitsAWholeIntervalMore) {
+  ScheduleRig rig;
+  rig.probe.name.clear();
+  rig.Ticks(5);
+  EXPECT_EQ(rig.schedule.MinutesSinceCheck(), 0);
+  rig.probe.name = L"DSL";
+  rig.Ticks(4);
+  EXPECT_TRUE(rig.checkedAtTick.empty());
+  rig.Ticks(1);
+  EXPECT_EQ(rig.checkedAtTick, std::vector<int>{10});
+}
+
+TEST(CheckSchedule, AShorterIntervalCountsFromTheNextTick) {
+  ScheduleRig rig;
+  rig.intervals.selected = L"10";
+  rig.Ticks(7);
+  rig.intervals.selected = L"2";
+  rig.Ticks(1);
+  EXPECT_EQ(rig.checkedAtTick, std::vector<int>{8});
+  rig.Ticks(2);
+  EXPECT_EQ(rig.checkedAtTick, (std::vector<int>{8, 10}));
+}
+
+TEST(CheckSchedule, NeverChecksWithoutAConnectionName) {
+  ScheduleRig rig;
+  rig.intervals.selected = L"1";
+  rig.probe.name.clear();
+  rig.Ticks(30);
+  EXPECT_TRUE(rig.checkedAtTick.empty());
+  EXPECT_EQ(rig.probe.calls, 30);
+}
+
+TEST(CheckSchedule, AsksTheProbeOnlyWhenTheIntervalIsReached) {
+  ScheduleRig rig;
+  rig.Ticks(4);
+  EXPECT_EQ(rig.probe.calls, 0);
+  EXPECT_EQ(rig.schedule.MinutesSinceCheck(), 4);
+  rig.Ticks(1);
+  EXPECT_EQ(rig.probe.calls, 1);
+  EXPECT_EQ(rig.schedule.MinutesSinceCheck(), 0);
+  rig.Ticks(9);
+  EXPECT_EQ(rig.probe.calls, 2);
+}
+
+}  // namespace
+}  // namespace pbw
