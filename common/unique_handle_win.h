@@ -8,7 +8,7 @@
 
 namespace pbw {
 
-template <typename Handle, auto Close, Handle Empty = Handle{}>
+template <typename Handle, auto Close, auto Empty = Handle{}>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
@@ -49,10 +49,14 @@ inline void DestroyCursorHandle(HCURSOR c) { ::DestroyCursor(c); }
 inline void DeleteGdiObject(HGDIOBJ o) { ::DeleteObject(o); }
 inline void DestroyWindowHandle(HWND w) { ::DestroyWindow(w); }
 inline void FindCloseHandle(HANDLE h) { ::FindClose(h); }
+// INVALID_HANDLE_VALUE is no constant expression, so it cannot be a template argument itself.
+struct InvalidHandleValue {
+  operator HANDLE() const { return INVALID_HANDLE_VALUE; }
+};
 }  // namespace detail
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, detail::CloseKernelHandle>;
-using UniqueFindHandle = UniqueHandle<HANDLE, detail::FindCloseHandle, INVALID_HANDLE_VALUE>;
+using UniqueFindHandle = UniqueHandle<HANDLE, detail::FindCloseHandle, detail::InvalidHandleValue{}>;
 using UniqueKey = UniqueHandle<HKEY, detail::CloseRegistryKey>;
 using UniqueSocket = UniqueHandle<SOCKET, detail::CloseSocketHandle, INVALID_SOCKET>;
 using UniqueIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
