@@ -1,0 +1,133 @@
+#include "tray/tray_icon_win.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/wide_text_win.h"
+#include "tests/tray/test_window_win.h"
+#include "tray/window_hook_win.h"
+
+namespace pbw {
+namespace {
+
+using testing::TestWindow;
+
+struct NotifyCall {
+  std::uint32_t message;
+  NotifyIconRecord record;
+};
+
+class NotificationAreaStandIn : public NotificationArea {
+ public:
+  void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override { calls.push_back({message, record}); }
+  std::vector<NotifyCall> calls;
+};
+
+std::uint32_t Field(const NotifyIconRecord& record, std::size_t index) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;) value = value << 8 | record[index * 4 + i];
+  return value;
+}
+
+std::string Tip(const NotifyIconRecord& record) {
+  const std::string field(record.begin() + 24, record.end());
+  return field.substr(0, field.find('\0'));
+}
+
+std::uint32_t Value(const void* handle) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle)); }
+
+class TrayIcon : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseNotificationArea(area);
+    InstallWindowHook(window.get(), {});
+  }
+  void TearDown() override {
+    RemoveTrayIcon(0);
+    RemoveWindowHook();
+    UseNotificationArea(ShellNotificationArea());
+  }
+
+  UINT TaskbarCreated() const { return ::RegisterWindowMessageW(L"TaskbarCreated"); }
+
+  TestWindow window;
+  NotificationAreaStandIn area;
+  const HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+};
+
+TEST_F(TrayIcon, AddNamesTheHookedWindowTheIconAndTheTip) {
+  AddTrayIcon(0, icon, L"PostboxWatchman");
+  ASSERT_EQ(area.calls.size(), 1u);
+  const NotifyCall& add = area.calls[0];
+  EXPECT_EQ(add.message, 0u);
+  EXPECT_EQ(Field(add.record, 0), 88u);
+  EXPECT_EQ(Field(add.record, 1), Value(window.get()));
+  EXPECT_EQ(Field(add.record, 2), 0u);
+  EXPECT_EQ(Field(add.record, 3), 7u);
+  EXPECT_EQ(Field(add.record, 4), 1024u);
+  EXPECT_EQ(Field(add.record, 5), Value(icon));
+  EXPECT_EQ(Tip(add.record), "PostboxWatchman");
+}
+
+TEST_F(TrayIcon, TipTravelsInTheAnsiCodePage) {
+  AddTrayIcon(0, icon, L"Grüße");
+  const std::string tip = Tip(area.calls.at(0).record);
+  EXPECT_EQ(tip, CodePageFromWide(L"Grüße", CP_ACP));
+  EXPECT_NE(tip, "Gr\xC3\xBC\xC3\x9F" "e");  // not UTF-8
+}
+
+TEST_F(TrayIcon, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {
+  RemoveWindowHook();  // the record still names the window: the hook's state is never cleared
+  RemoveTrayIcon(5);
+  ASSERT_EQ(area.calls.size(), 1u);
+  const NotifyCall& remove = area.calls[0];
+  EXPECT_EQ(remove.message, 2u);
+  EXPECT_EQ(Field(remove.record, 1), Value(window.get()));
+  EXPECT_EQ(Field(remove.record, 2), 5u);
+  EXPECT_EQ(Field(remove.record, 3), 7u);
+  EXPECT_EQ(Field(remove.record, 4), 1024u);
+  EXPECT_EQ(Field(remove.record, 5), 1u);
+  EXPECT_EQ(std::string(remove.record.begin() + 24, remove.record.end()), '\0' + std::string(63, ' '));
+}
+
+TEST_F(TrayIcon, ARestartedShellGetsTheLastAddedIconAgain) {
+  AddTrayIcon(0, icon, L"Erst");
+  AddTrayIcon(0, icon, L"PostboxWatchman");
+  window.Send(TaskbarCreated());
+
+  ASSERT_EQ(area.calls.size(), 3u);
+  EXPECT_EQ(area.calls[2].message, 0u);
+  EXPECT_EQ(area.calls[2].record, area.calls[1].record);
+  // The window's own procedure hears of the new task bar too.
+  EXPECT_EQ(TestWindow::ReceivedOf(TaskbarCreated()).size(), 1u);
+}
+
+TEST_F(TrayIcon, OnlyARemovedIconStaysAwayFromARestartedShell) {
+  for (const std::uint32_t removedId : {0u, 1u}) {
+    area.calls.clear();
+    AddTrayIcon(0, icon, L"PostboxWatchman");
+    RemoveTrayIcon(removedId);
+    window.Send(TaskbarCreated());
+    const bool readded = removedId != 0;
+    ASSERT_EQ(area.calls.size(), readded ? 3u : 2u) << removedId;
+    if (readded) {
+      EXPECT_EQ(area.calls[2].record, area.calls[0].record);
+    }
+  }
+  EXPECT_EQ(TestWindow::ReceivedOf(TaskbarCreated()).size(), 2u);
+}
+
+TEST_F(TrayIcon, TheRealNotificationAreaTakesAndGivesBackTheIcon) {
+  UseNotificationArea(ShellNotificationArea());
+  AddTrayIcon(0, icon, L"PostboxWatchman");
+  window.Send(TaskbarCreated());
+  RemoveTrayIcon(0);
+  RemoveTrayIcon(0);
+  EXPECT_TRUE(area.calls.empty());
+  EXPECT_EQ(window.Send(testing::kOwnMessage), testing::kOwnAnswer);
+}
+
+}  // namespace
+}  // namespace pbw
