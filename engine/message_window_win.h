@@ -1,0 +1,33 @@
+#pragma once
+// A hidden message-only window: messages posted to it reach one handler on the thread that made it.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "common/unique_handle_win.h"
+
+namespace pbw {
+
+class MessageWindow {
+ public:
+  // Returns true when it handled the message. It runs inside a window procedure: it must not throw.
+  using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)>;
+
+  explicit MessageWindow(Handler handler);
+  ~MessageWindow();
+  MessageWindow(const MessageWindow&) = delete;
+  MessageWindow& operator=(const MessageWindow&) = delete;
+
+  // Null when the window could not be made.
+  HWND get() const { return window_.get(); }
+
+ private:
+  static const wchar_t* RegisteredClass();
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  Handler handler_;
+  UniqueWindow window_;
+};
+
+}  // namespace pbw

@@ -1,0 +1,53 @@
+#include "engine/mail_client_starter_win.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/message_pump_win.h"
+#include "tests/support/stand_in_mail_client_win.h"
+#include "tests/support/temporary_folder.h"
+
+namespace pbw {
+namespace {
+
+using testing::InstallStandInMailClient;
+using testing::MarkerText;
+using testing::PumpMessagesUntil;
+
+class MailClientStarterTest : public ::testing::Test {
+ protected:
+  bool WaitForMarker(const std::filesystem::path& marker) {
+    return PumpMessagesUntil([&] { return std::filesystem::exists(marker); });
+  }
+
+  testing::TemporaryFolder folder{L"pbw-mailclient"};
+  testing::InstalledMailClient client = InstallStandInMailClient(folder.Path());
+  MailClientStarter starter;
+};
+
+TEST_F(MailClientStarterTest, APathWithBlanksIsQuotedSoThatNoShorterProgramStarts) {
+  ASSERT_TRUE(starter.StartProgram(client.program.wstring()));
+  ASSERT_TRUE(WaitForMarker(client.ProgramMarker()));
+  EXPECT_EQ(MarkerText(client.ProgramMarker()), L"\"" + client.program.wstring() + L"\"");
+  EXPECT_FALSE(std::filesystem::exists(client.DecoyMarker()));
+}
+
+TEST_F(MailClientStarterTest, ACommandLineWithArgumentsIsUsedAsItStands) {
+  const std::filesystem::path marker = folder.Path() / L"Marke mit Blank.txt";
+  const std::wstring commandLine = L"\"" + client.program.wstring() + L"\" \"" + marker.wstring() + L"\"";
+  ASSERT_TRUE(starter.StartProgram(commandLine));
+  ASSERT_TRUE(WaitForMarker(marker));
+  EXPECT_EQ(MarkerText(marker), commandLine);
+}
+
+TEST_F(MailClientStarterTest, WhatNamesNoProgramIsReportedAsNotStarted) {
+  std::filesystem::create_directory(folder.Path() / L"Ordner");
+  for (const std::wstring& text : {std::wstring(), (folder.Path() / L"fehlt.exe").wstring(),
+                                   (folder.Path() / L"Ordner").wstring(), std::wstring(L"   ")}) {
+    EXPECT_FALSE(starter.StartProgram(text)) << text.c_str();
+  }
+}
+
+}  // namespace
+}  // namespace pbw

@@ -1,0 +1,228 @@
+// The check engine on the real socket, probe, clock and mail-client starter against scripted POP3
+// servers on the loopback addresses. Only the window's parts are stand-ins; the test steps the watchdog.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "engine/connection_probe_win.h"
+#include "engine/local_clock_win.h"
+#include "engine/mail_client_starter_win.h"
+#include "engine/pop3_check.h"
+#include "engine/pop3_sock_win.h"
+#include "tests/support/engine_stand_ins.h"
+#include "tests/support/message_pump_win.h"
+#include "tests/support/scripted_pop3_server_win.h"
+#include "tests/support/stand_in_mail_client_win.h"
+#include "tests/support/temporary_folder.h"
+
+namespace pbw {
+namespace {
+
+using testing::PumpMessagesUntil;
+using Server = testing::ScriptedPop3Server;
+using namespace std::string_literals;
+
+const std::wstring kTimeout = L" Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen.";
+const std::string kCommands = "USER vorname.nachname@example.com\r\nPASS geheim\r\nLIST 1\r\n";
+
+struct LiveEngine {
+  testing::TimerStandIn tick;
+  testing::StatusStandIn status;
+  testing::TraceStandIn trace;
+  StatusAndTrace output{status, trace};
+  testing::FieldsStandIn fields;
+  InternetConnectionProbe probe;
+  LocalClock clock;
+  MailClientStarter starter;
+  int notifications = 0;
+  Pop3Sock socket{[this](std::int32_t waiting) {
+    ++notifications;
+    check.Pop3Sock_DataArrival(waiting);
+  }};
+  Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
+
+  bool PumpUntilStatus(const std::wstring& text) {
+    return PumpMessagesUntil([&] { return status.Text() == text; });
+  }
+  void Ticks(int count) {
+    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
+  }
+};
+
+std::vector<Server::Step> LoginThen(const std::string& listReply) {
+  return {Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+          Server::Send("+OK\r\n"),             Server::ExpectLine("PASS geheim\r\n"),
+          Server::Send("+OK Logged in.\r\n"),  Server::ExpectLine("LIST 1\r\n"),
+          Server::Send(listReply)};
+}
+
+std::wstring OnLoopback(const Server& server) { return L"127.0.0.1:" + std::to_wstring(server.Port()); }
+
+TEST(LiveSession, NewMailStartsTheMailClientWhosePathHasBlanks) {
+  const testing::TemporaryFolder folder(L"pbw-session");
+  const testing::InstalledMailClient client = testing::InstallStandInMailClient(folder.Path());
+  Server server(LoginThen("+OK 1 512\r\n"));
+  LiveEngine engine;
+  engine.fields.server = OnLoopback(server);
+  engine.fields.mailClient = client.program.wstring();
+
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(engine.PumpUntilStatus(L" Neue Mail liegt vor ...")) << engine.status.Text().c_str();
+  EXPECT_EQ(server.Received(), kCommands);
+  EXPECT_EQ(engine.trace.text.rfind(L"Connecting to " + OnLoopback(server) + L", " +
+                                        std::to_wstring(server.Port()) + L" via 'LAN Connection' on ",
+                                    0),
+            0u)
+      << engine.trace.text.c_str();
+  EXPECT_NE(engine.trace.text.find(L"RCVD: +OK 1 512\r\n"), std::wstring::npos);
+  ASSERT_TRUE(PumpMessagesUntil([&] { return std::filesystem::exists(client.ProgramMarker()); }));
+  EXPECT_FALSE(std::filesystem::exists(client.DecoyMarker()));
+}
+
+struct OutcomeCase {
+  const char* name;
+  std::vector<Server::Step> script;
+  Server::Loopback loopback;
+  std::wstring hostBeforePort;
+  std::wstring status;
+  std::string sent;
+};
+
+void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
+
+class LiveOutcome : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(LiveOutcome, EndsWithTheStatusOfTheServersAnswer) {
+  const OutcomeCase& c = GetParam();
+  Server server(c.script, c.loopback);
+  ASSERT_TRUE(server.Listening());
+  LiveEngine engine;
+  engine.fields.server = c.hostBeforePort + L":" + std::to_wstring(server.Port());
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(engine.PumpUntilStatus(c.status)) << engine.status.Text().c_str();
+  EXPECT_EQ(server.Received(), c.sent);
+  EXPECT_FALSE(engine.tick.enabled);
+}
+
+const std::vector<Server::Step> kWrongPassword = {
+    Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+    Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"),
+    Server::Send("-ERR [AUTH] Authentication failed.\r\n")};
+const std::string kUserAndPass = "USER vorname.nachname@example.com\r\nPASS geheim\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    LiveSession, LiveOutcome,
+    ::testing::Values(
+        OutcomeCase{"EmptyMailbox", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4, L"127.0.0.1",
+                    L" Postfach leer", kCommands},
+        OutcomeCase{"WrongPassword", kWrongPassword, Server::Loopback::kIPv4, L"127.0.0.1",
+                    L" Postfach und/oder Passwort nicht korrekt.", kUserAndPass},
+        OutcomeCase{"HostNamedLocalhost", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4,
+                    L"localhost", L" Postfach leer", kCommands},
+        OutcomeCase{"BracketedIPv6Literal", LoginThen("+OK 2 4096\r\n"), Server::Loopback::kIPv6, L"[::1]",
+                    L" Neue Mail liegt vor ...", kCommands},
+        OutcomeCase{"NulBytes", {Server::Send("+OK \0\0 bereit\r\n"s),
+                                 Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+                                 Server::Send("\0+OK\r\n"s)},
+                    Server::Loopback::kIPv4, L"127.0.0.1", L" Postfach nicht bekannt.",
+                    "USER vorname.nachname@example.com\r\n"},
+        OutcomeCase{"InvalidUtf8", LoginThen("-ERR \xC0\xAF\xFF\xED\xA0\x80 \xC3\r\n"), Server::Loopback::kIPv4,
+                    L"127.0.0.1", L" Postfach leer", kCommands},
+        OutcomeCase{"MegabyteWithoutLineEnd", {Server::Send(std::string(1 << 20, 'x'))}, Server::Loopback::kIPv4,
+                    L"127.0.0.1", L" Host antwortet nicht", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LiveSession, WithoutAPortInTheServerFieldConnectsToPort110) {
+  Server server(LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4, 110);
+  ASSERT_TRUE(server.Listening()) << "binding 127.0.0.1:110 needs administrator rights";
+  LiveEngine engine;
+  engine.fields.server = L"127.0.0.1";
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(engine.PumpUntilStatus(L" Postfach leer")) << engine.status.Text().c_str();
+  EXPECT_EQ(server.Received(), kCommands);
+}
+
+TEST(LiveSession, AGreetingSplitIntoTwoSegmentsIsJudgedAsOneReply) {
+  Server server({Server::Send("+OK Post"), Server::Pause(), Server::Send("fach bereit\r\n"),
+                 Server::ExpectLine("USER vorname.nachname@example.com\r\n"), Server::StaySilent()});
+  LiveEngine engine;
+  engine.fields.server = OnLoopback(server);
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return engine.notifications == 1; }));
+  EXPECT_EQ(engine.check.CheckStep(), 1000);
+  EXPECT_EQ(engine.status.Text(), L" Das Mailkonto wird geöffnet ...");
+
+  server.Proceed();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Received() == "USER vorname.nachname@example.com\r\n"; }));
+  EXPECT_EQ(engine.check.CheckStep(), 1001);
+  EXPECT_NE(engine.trace.text.find(L"\r\n\r\nRCVD: +OK Postfach bereit\r\n\r\n1001 SEND: USER "), std::wstring::npos)
+      << engine.trace.text.c_str();
+}
+
+TEST(LiveSession, AServerThatNeverGreetsEndsWithTheTimeout) {
+  Server server({Server::StaySilent()});
+  LiveEngine engine;
+  engine.fields.server = OnLoopback(server);
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Accepted(); }));
+  engine.Ticks(90);
+  EXPECT_EQ(engine.status.Text(), kTimeout);
+  EXPECT_EQ(engine.check.CheckStep(), 1000);
+  EXPECT_EQ(engine.notifications, 0);
+}
+
+TEST(LiveSession, AResetInTheMiddleOfAReplyEndsWithTheTimeout) {
+  Server server({Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+                 Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"), Server::Send("+OK Logg"),
+                 Server::Reset()});
+  LiveEngine engine;
+  engine.fields.server = OnLoopback(server);
+  engine.check.StartPop3Check();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Finished(); }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return engine.check.CheckStep() == 1002; }));
+  engine.Ticks(90);
+  EXPECT_EQ(engine.status.Text(), kTimeout);
+  EXPECT_EQ(engine.check.CheckStep(), 1002);
+}
+
+// A connection that never comes about delivers nothing; the watchdog ends the session.
+class LiveFailure : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LiveFailure, NeverDeliversAndEndsWithTheTimeout) {
+  const testing::RefusingPort refusing;
+  const std::wstring closedPort = L":" + std::to_wstring(refusing.Port());
+  const std::map<std::string, std::wstring> hosts = {
+      {"EmptyHost", L""},
+      // A label longer than 63 characters cannot be put to a name server: the look-up fails locally.
+      {"UnresolvableHost", std::wstring(64, L'x') + L".invalid"},
+      {"RefusedOnLoopback", L"127.0.0.1" + closedPort},
+      {"RefusedOnLocalhost", L"localhost" + closedPort},
+  };
+  LiveEngine engine;
+  engine.fields.server = hosts.at(GetParam());
+  engine.check.StartPop3Check();
+
+  // By the time a later connection on the same thread has brought its greeting, the failed one has
+  // long been given up.
+  Server later({Server::Send("+OK\r\n")});
+  std::string greeting;
+  Pop3Sock other([&](std::int32_t) { greeting += other.GetData(); });
+  other.Connect(L"127.0.0.1", later.Port());
+  ASSERT_TRUE(PumpMessagesUntil([&] { return greeting == "+OK\r\n"; }));
+
+  EXPECT_EQ(engine.notifications, 0);
+  EXPECT_EQ(engine.check.CheckStep(), 1000);
+  engine.Ticks(89);
+  EXPECT_EQ(engine.status.Text(), L" Das Mailkonto wird geöffnet ...");
+  engine.Ticks(1);
+  EXPECT_EQ(engine.status.Text(), kTimeout);
+}
+
+INSTANTIATE_TEST_SUITE_P(LiveSession, LiveFailure,
+                         ::testing::Values("EmptyHost", "UnresolvableHost", "RefusedOnLoopback", "RefusedOnLocalhost"),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace pbw
