@@ -1,0 +1,43 @@
+#include "mainwindow/mailbox_settings.h"
+
+#include "mainwindow/settings_keys.h"
+
+namespace pbw {
+namespace {
+
+// The port was once a setting of its own. Its key is still written, always with the POP3 port, and
+// a port other than that found there when loading moves into the server text.
+constexpr std::int32_t kPop3Port = 110;
+constexpr std::int32_t kHighestMovedPort = 32767;
+
+std::wstring_view TrimSpaces(std::wstring_view text) {
+  const auto first = text.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
+
+}  // namespace
+
+MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler) {
+  MailboxSettings settings;
+  settings.ServerName = ReadSetting(store, settings_key::kServer, settings_key::kDefaultServer);
+  const auto port = ReadNumberSetting(store, settings_key::kPort, settings_key::kDefaultPort);
+  if (port && *port != kPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
+    settings.ServerName += L':' + std::to_wstring(*port);
+  }
+  settings.PostfachName = ReadSetting(store, settings_key::kMailbox, settings_key::kDefaultMailbox);
+  settings.Passwort = scrambler.ConvertPassword(ReadSetting(store, settings_key::kPassword, L""), false);
+  settings.MailClient = ReadSetting(store, settings_key::kMailClient, L"");
+  return settings;
+}
+
+void SaveSettings(SettingsStore& store, PasswordScrambler& scrambler, const MailboxSettings& settings) {
+  WriteSetting(store, settings_key::kServer, TrimSpaces(settings.ServerName));
+  WriteSetting(store, settings_key::kPort, kPop3Port);
+  WriteSetting(store, settings_key::kMailbox, TrimSpaces(settings.PostfachName));
+  WriteSetting(store, settings_key::kPassword, scrambler.ConvertPassword(settings.Passwort, true));
+  WriteSetting(store, settings_key::kMailClient, settings.MailClient);
+  WriteSetting(store, settings_key::kInterval, std::int32_t{settings.IntervalIndex});
+}
+
+}  // namespace pbw

@@ -1,0 +1,32 @@
+#pragma once
+// The account settings of the one watched mailbox. Their live copy is the main window's fields;
+// the store holds what was there when the window last unloaded.
+
+#include <cstdint>
+#include <string>
+
+#include "mainwindow/password_scrambler.h"
+#include "mainwindow/settings_store.h"
+
+namespace pbw {
+
+struct MailboxSettings {
+  // Host name, possibly followed by ":" and a port number.
+  std::wstring ServerName;
+  std::wstring PostfachName;
+  // In clear.
+  std::wstring Passwort;
+  std::wstring MailClient;
+  // Into IntervalChoices; -1 while nothing is selected.
+  std::int16_t IntervalIndex = -1;
+};
+
+// Everything but the interval, which FillIntervalList selects in the list. A port kept under its
+// own key from older versions is moved into the server text.
+MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler);
+
+// Writes every key: the server and mailbox without surrounding blanks, the password scrambled
+// afresh, the rest as it is.
+void SaveSettings(SettingsStore& store, PasswordScrambler& scrambler, const MailboxSettings& settings);
+
+}  // namespace pbw

@@ -1,0 +1,18 @@
+#pragma once
+// The settings in the current user's registry: HKCU\Software\Trelvik Software\PostboxWatchman
+// (application name, then section), one REG_SZ value per key. The key is opened and closed within
+// each call; nothing is held between calls.
+
+#include "mainwindow/settings_store.h"
+
+namespace pbw {
+
+class RegistrySettingsStore : public SettingsStore {
+ public:
+  // Nothing when the key or value is missing or the value is not of type REG_SZ.
+  std::optional<std::wstring> ReadValue(std::wstring_view key) const override;
+  // Returns at once, without a word, when the key cannot be created or the value not set.
+  void WriteValue(std::wstring_view key, std::wstring_view value) override;
+};
+
+}  // namespace pbw

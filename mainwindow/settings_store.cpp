@@ -1,0 +1,25 @@
+#include "mainwindow/settings_store.h"
+
+#include "common/leading_number.h"
+
+namespace pbw {
+
+std::wstring ReadSetting(const SettingsStore& store, std::wstring_view key, std::wstring_view fallback) {
+  auto value = store.ReadValue(key);
+  return value ? std::move(*value) : std::wstring(fallback);
+}
+
+std::optional<std::int32_t> ReadNumberSetting(const SettingsStore& store, std::wstring_view key,
+                                              std::wstring_view fallback) {
+  return RoundHalfEven32(LeadingNumber(ReadSetting(store, key, fallback)));
+}
+
+void WriteSetting(SettingsStore& store, std::wstring_view key, std::wstring_view value) {
+  store.WriteValue(key, value);
+}
+
+void WriteSetting(SettingsStore& store, std::wstring_view key, std::int32_t value) {
+  store.WriteValue(key, std::to_wstring(value));
+}
+
+}  // namespace pbw
