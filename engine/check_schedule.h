@@ -12,16 +12,16 @@
 namespace pbw {
 
 // The interval list of the main window, read anew at every tick.
-class IntervalListView {
+class IntervalSelection {
  public:
-  virtual ~IntervalListView() = default;
+  virtual ~IntervalSelection() = default;
   // The text of the selected entry, e.g. "15".
   virtual std::wstring SelectedEntryText() const = 0;
 };
 
 class CheckSchedule {
  public:
-  CheckSchedule(const IntervalListView& intervals, ConnectionProbe& probe, std::function<void()> startCheck)
+  CheckSchedule(const IntervalSelection& intervals, ConnectionProbe& probe, std::function<void()> startCheck)
       : intervals_(intervals), probe_(probe), startCheck_(std::move(startCheck)) {}
 
   // The tick of the schedule timer.
@@ -31,7 +31,7 @@ class CheckSchedule {
   std::int32_t MinutesSinceCheck() const { return minutesSinceCheck_; }
 
  private:
-  const IntervalListView& intervals_;
+  const IntervalSelection& intervals_;
   ConnectionProbe& probe_;
   std::function<void()> startCheck_;
   std::int32_t minutesSinceCheck_ = 0;

@@ -8,7 +8,7 @@
 namespace pbw {
 namespace {
 
-class IntervalListStandIn : public IntervalListView {
+class IntervalListStandIn : public IntervalSelection {
  public:
   std::wstring SelectedEntryText() const override { return selected; }
   std::wstring selected = L"5";
