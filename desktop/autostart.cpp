@@ -1,0 +1,37 @@
+#include "desktop/autostart.h"
+
+#include "desktop/program_location.h"
+
+namespace pbw {
+
+std::wstring AutostartCommandLine(const std::wstring& exePath) { return L"\"" + exePath + L"\" /AUTOSTART"; }
+
+void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
+  const std::wstring folder = system.StartupFolder();
+  const std::wstring shortcut = AddTrailingBackslash(folder) + kAutostartEntryName + L".lnk";
+  if (!folder.empty() && system.FindsOrdinaryFile(shortcut)) {
+    // Retire the old way of starting with Windows. A shortcut that stays is found again at the
+    // next start; the Run entry is written all the same.
+    if (!system.ClearFileAttributes(shortcut)) system.ShowInformation(L"Attribute nicht löschbar: " + shortcut);
+    if (!system.RemoveFile(shortcut)) system.ShowInformation(L"Datei nicht löschbar: " + shortcut);
+    // Ready first, so that ticking the box writes the entry.
+    box.SetTag(kAutostartReady);
+    box.SetValue(1);
+  } else {
+    // Ready only afterwards: showing the existing entry is not the user's choice.
+    box.SetValue(system.HasRunEntry(kAutostartEntryName) ? 1 : 0);
+    box.SetTag(kAutostartReady);
+  }
+}
+
+void ApplyAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
+  if (box.Tag().empty()) return;
+  if (box.Value() != 0) {
+    // Written anew each time, so the entry follows a program that has moved.
+    system.SetRunEntry(kAutostartEntryName, AutostartCommandLine(system.ExePath()));
+  } else {
+    system.RemoveRunEntry(kAutostartEntryName);
+  }
+}
+
+}  // namespace pbw

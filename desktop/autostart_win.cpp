@@ -1,0 +1,61 @@
+#include "desktop/autostart_win.h"
+
+#include <windows.h>
+
+#include "desktop/ordinary_file_win.h"
+#include "desktop/program_location_win.h"
+#include "desktop/registry_access_win.h"
+
+namespace pbw {
+namespace {
+
+constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr wchar_t kMessageCaption[] = L"PostboxWatchman";
+
+// The program keeps its entry for the current user and for every start, not just the next.
+constexpr bool kForAllUsers = false;
+constexpr bool kRunOnce = false;
+
+}  // namespace
+
+std::wstring WindowsAutostartSystem::StartupFolder() {
+  return RegReadString(HKEY_CURRENT_USER, kShellFoldersKey, L"Startup");
+}
+
+std::wstring WindowsAutostartSystem::ExePath() { return GetExePath(); }
+
+bool WindowsAutostartSystem::FindsOrdinaryFile(const std::wstring& path) { return pbw::FindsOrdinaryFile(path); }
+
+bool WindowsAutostartSystem::ClearFileAttributes(const std::wstring& path) {
+  return ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+bool WindowsAutostartSystem::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
+
+void WindowsAutostartSystem::ShowInformation(const std::wstring& text) {
+  ::MessageBoxW(nullptr, text.c_str(), kMessageCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+bool WindowsAutostartSystem::HasRunEntry(const std::wstring& entryName) {
+  return pbw::HasRunEntry(entryName, kForAllUsers, kRunOnce);
+}
+
+void WindowsAutostartSystem::SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) {
+  pbw::SetRunEntry(entryName, commandLine, kForAllUsers, kRunOnce);
+}
+
+void WindowsAutostartSystem::RemoveRunEntry(const std::wstring& entryName) {
+  pbw::RemoveRunEntry(entryName, kForAllUsers, kRunOnce);
+}
+
+void LoadAutostartState(AutostartCheckBox& box) {
+  WindowsAutostartSystem system;
+  LoadAutostartState(box, system);
+}
+
+void ApplyAutostartState(AutostartCheckBox& box) {
+  WindowsAutostartSystem system;
+  ApplyAutostartState(box, system);
+}
+
+}  // namespace pbw

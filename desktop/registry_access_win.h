@@ -1,0 +1,32 @@
+#pragma once
+// Registry values in two levels: plain value operations on any key, and the start-with-Windows
+// entries of the "Run" and "RunOnce" keys. Each call opens its key, does one thing and closes
+// it again; failures show only in the results of the existence test and the read.
+
+#include <windows.h>
+
+#include <string>
+
+namespace pbw {
+
+bool RegValueExists(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
+
+// String types without their terminating NUL (REG_MULTI_SZ keeps its separators and one final
+// NUL); other types one character per byte. Empty when the key or value is missing or unreadable.
+std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
+
+// Creates every missing key on the path. String types are stored with one terminating NUL;
+// for other types each character stands for one byte.
+void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data,
+                   DWORD valueType);
+
+void RegRemoveValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
+
+HKEY RunEntryHive(bool forAllUsers);
+std::wstring RunKeyPath(bool runOnce);
+
+void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine, bool forAllUsers, bool runOnce);
+void RemoveRunEntry(const std::wstring& entryName, bool forAllUsers, bool runOnce);
+bool HasRunEntry(const std::wstring& entryName, bool forAllUsers, bool runOnce);
+
+}  // namespace pbw
