@@ -1,0 +1,117 @@
+#include "resources/stretched_picture_win.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace pbw {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+struct PictureState {
+  UniqueBitmap picture;
+  HCURSOR pointer = nullptr;
+  UniqueWindow tooltip;
+};
+
+void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+
+// Selects a GDI object into a device context for one scope.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+  ~Selection() { ::SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+void PaintStretched(HWND control, HDC target, HBITMAP picture) {
+  RECT area{};
+  ::GetClientRect(control, &area);
+  BITMAP size{};
+  ::GetObjectW(picture, sizeof(size), &size);
+  const UniqueMemoryDc source(::CreateCompatibleDC(target));
+  const Selection selected(source.get(), picture);
+  const int saved = ::SaveDC(target);
+  ::SetStretchBltMode(target, HALFTONE);
+  ::SetBrushOrgEx(target, 0, 0, nullptr);  // halftone needs it after the mode is set
+  ::StretchBlt(target, 0, 0, area.right, area.bottom, source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+  ::RestoreDC(target, saved);
+}
+
+LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data) {
+  PictureState& state = *reinterpret_cast<PictureState*>(data);
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;  // the picture covers everything
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      const HDC dc = ::BeginPaint(control, &paint);
+      PaintStretched(control, dc, state.picture.get());
+      ::EndPaint(control, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintStretched(control, reinterpret_cast<HDC>(wParam), state.picture.get());
+      return 0;
+    case WM_SETCURSOR:
+      if (state.pointer && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(state.pointer);
+        return TRUE;
+      }
+      break;
+    case WM_NCDESTROY: {
+      // Freed once the whole chain has seen the message: the tooltip's own hook on the control
+      // goes last.
+      const std::unique_ptr<PictureState> owned(&state);
+      ::RemoveWindowSubclass(control, &PictureProcedure, kSubclassId);
+      return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+  }
+  return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+UniqueWindow MakeTooltip(HWND control, const std::wstring& text) {
+  if (text.empty()) return {};
+  const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&classes);
+  UniqueWindow tooltip(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         ::GetAncestor(control, GA_ROOT), nullptr,
+                                         reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(control, GWLP_HINSTANCE)),
+                                         nullptr));
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // also understood by the common controls before version 6
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = ::GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the tooltip
+  ::SendMessageW(tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  return tooltip;
+}
+
+}  // namespace
+
+void MakeStretchedPicture(HWND control, UniqueBitmap picture, HCURSOR pointer, const std::wstring& tooltip) {
+  DWORD_PTR earlier = 0;
+  std::unique_ptr<PictureState> replaced;
+  if (::GetWindowSubclass(control, &PictureProcedure, kSubclassId, &earlier))
+    replaced.reset(reinterpret_cast<PictureState*>(earlier));
+  // A STATIC tells its parent about clicks only with SS_NOTIFY.
+  ::SetWindowLongPtrW(control, GWL_STYLE, ::GetWindowLongPtrW(control, GWL_STYLE) | SS_NOTIFY);
+  auto state = std::make_unique<PictureState>();
+  state->picture = std::move(picture);
+  state->pointer = pointer;
+  state->tooltip = MakeTooltip(control, tooltip);
+  ::SetWindowSubclass(control, &PictureProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(state.release()));
+  ::InvalidateRect(control, nullptr, TRUE);
+}
+
+}  // namespace pbw
