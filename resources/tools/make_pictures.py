@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 
+sys.dont_write_bytecode = True  # leave no cache beside the tools
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import make_icon  # noqa: E402  (the program icon's drawing and palette)
 
