@@ -1,0 +1,41 @@
+#include "mainwindow/engine_views_win.h"
+
+#include <commctrl.h>
+
+#include "common/wide_text_win.h"
+
+namespace pbw {
+
+void StatusBarPanel::SetText(const std::wstring& text) {
+  ::SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TraceEdit::Replace(const std::wstring& text) { ::SetWindowTextW(edit_, text.c_str()); }
+
+void TraceEdit::Append(const std::wstring& text) {
+  // Whatever the user selected or scrolled to, the new text goes to the end and the box shows it.
+  const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(edit_));
+  ::SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
+  ::SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  const auto newEnd = static_cast<WPARAM>(::GetWindowTextLengthW(edit_));
+  ::SendMessageW(edit_, EM_SETSEL, newEnd, static_cast<LPARAM>(newEnd));
+  ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
+std::wstring AccountFieldEdits::ServerText() const { return WindowText(edits_.server); }
+std::wstring AccountFieldEdits::MailboxText() const { return WindowText(edits_.mailbox); }
+std::wstring AccountFieldEdits::PasswordText() const { return WindowText(edits_.password); }
+std::wstring AccountFieldEdits::MailClientText() const { return WindowText(edits_.mailClient); }
+
+std::wstring IntervalComboBox::SelectedEntryText() const {
+  const LRESULT index = ::SendMessageW(comboBox_, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return {};
+  const LRESULT length = ::SendMessageW(comboBox_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(comboBox_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace pbw

@@ -1,0 +1,89 @@
+#include "mainwindow/form1_controls_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "common/twips_win.h"
+
+namespace pbw {
+namespace {
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind KindOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Frame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0};
+    case ControlKind::TextBox:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::PasswordBox:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_PASSWORD, WS_EX_CLIENTEDGE};
+    case ControlKind::DropDownList:
+      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::Picture:
+      return {L"STATIC", SS_NOTIFY | SS_BITMAP | SS_REALSIZECONTROL, 0};
+    case ControlKind::StatusBar:
+      return {STATUSCLASSNAMEW, 0, 0};
+    case ControlKind::TraceBox:
+      // Lies below the visible client area: the user never tabs into it.
+      return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+UniqueFont MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  return UniqueFont(::CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+// The OK button's caption: bold 8.25-point "MS Sans Serif".
+UniqueFont OkButtonFont() {
+  LOGFONTW font{};
+  const HDC screen = ::GetDC(nullptr);
+  font.lfHeight = -::MulDiv(825, ::GetDeviceCaps(screen, LOGPIXELSY), 7200);
+  ::ReleaseDC(nullptr, screen);
+  font.lfWeight = FW_BOLD;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+  return UniqueFont(::CreateFontIndirectW(&font));
+}
+
+// A drop-down list's height includes its open list.
+constexpr int kDroppedListPixels = 240;
+
+}  // namespace
+
+Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
+    : dialogFont_(MessageFont()), okButtonFont_(OkButtonFont()) {
+  for (const ControlSpec& spec : Form1Layout()) {
+    const WindowKind kind = KindOf(spec.kind);
+    const auto& p = spec.place;
+    RECT r = TwipsToPixels(p.left, p.top, p.width, p.height);
+    if (spec.kind == ControlKind::DropDownList) r.bottom += kDroppedListPixels;
+    const HWND control = ::CreateWindowExW(
+        kind.exStyle, kind.className, std::wstring(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+        r.left, r.top, r.right - r.left, r.bottom - r.top, form,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(spec.id))), instance, nullptr);
+    const HFONT font = spec.id == ControlId::Btn1 ? okButtonFont_.get() : dialogFont_.get();
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    windows_[spec.id] = control;
+  }
+  ::SendMessageW(windows_[ControlId::PasswortTB], EM_SETPASSWORDCHAR, L'*', 0);
+  // The trace holds whole server replies; lift the edit control's default limit.
+  ::SendMessageW(windows_[ControlId::T], EM_SETLIMITTEXT, 0, 0);
+}
+
+}  // namespace pbw

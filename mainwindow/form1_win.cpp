@@ -1,0 +1,262 @@
+#include "mainwindow/form1_win.h"
+
+#include <commctrl.h>
+
+#include "common/program_lifetime_win.h"
+#include "common/twips_win.h"
+#include "common/wide_text_win.h"
+#include "desktop/autostart_win.h"
+#include "desktop/startup_banner_win.h"
+#include "mainwindow/interval_choices.h"
+#include "mainwindow/mail_client_dialog_win.h"
+#include "mainwindow/mailbox_settings.h"
+#include "resources/resource_ids.h"
+#include "tray/tray_icon_win.h"
+#include "tray/window_hook_win.h"
+
+namespace pbw {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PostboxWatchmanForm1";
+constexpr wchar_t kCaption[] = L"PostboxWatchman";
+constexpr UINT_PTR kTickTimerId = 1;
+constexpr UINT_PTR kCheckPop3TimerId = 2;
+constexpr std::uint32_t kTrayIconId = 0;
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// The drop-down list as the settings fill it.
+class IntervalListFiller final : public IntervalListView {
+ public:
+  explicit IntervalListFiller(HWND comboBox) : comboBox_(comboBox) {}
+  void AppendEntry(std::wstring_view entry) override {
+    ::SendMessageW(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
+  }
+  void SelectIndex(std::int16_t index) override { ::SendMessageW(comboBox_, CB_SETCURSEL, index, 0); }
+
+ private:
+  HWND comboBox_;
+};
+
+void RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = icon;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  ::RegisterClassExW(&windowClass);
+}
+
+// The outer size that gives the layout's client area, centred on the work area.
+RECT InitialPlacement() {
+  RECT frame = TwipsToPixels(0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips);
+  ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT work{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int left = work.left + (work.right - work.left - width) / 2;
+  const int top = work.top + (work.bottom - work.top - height) / 2;
+  return {left, top, left + width, top + height};
+}
+
+}  // namespace
+
+struct Form1::Components {
+  Components(HWND window, const Form1Controls& c)
+      : pop3Sock([this](std::int32_t bytes) { check.Pop3Sock_DataArrival(bytes); }),
+        tick(window, kTickTimerId, 1000),
+        checkPop3Timer(window, kCheckPop3TimerId, 60000),
+        statusPanel(c[ControlId::Sbar]),
+        trace(c[ControlId::T]),
+        output(statusPanel, trace),
+        fields({c[ControlId::ServerNameTB], c[ControlId::PostfachNameTB], c[ControlId::PasswortTB],
+                c[ControlId::MailClientTB]}),
+        intervals(c[ControlId::IntervalList]),
+        check({pop3Sock, tick, output, fields, probe, clock, starter}),
+        schedule(intervals, probe, [this] { check.StartPop3Check(); }) {
+    checkPop3Timer.SetEnabled(true);
+  }
+
+  Pop3Sock pop3Sock;
+  WindowTimer tick;
+  WindowTimer checkPop3Timer;
+  StatusBarPanel statusPanel;
+  TraceEdit trace;
+  StatusAndTrace output;
+  AccountFieldEdits fields;
+  IntervalComboBox intervals;
+  InternetConnectionProbe probe;
+  LocalClock clock;
+  MailClientStarter starter;
+  Pop3Check check;
+  CheckSchedule schedule;
+};
+
+Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler)
+    : store_(store),
+      scrambler_(scrambler),
+      icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
+  RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc);
+  const RECT place = InitialPlacement();
+  window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                                  instance, this));
+  controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
+  autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
+                                                             [this] { AutoStartCHK_Click(); });
+  components_ = std::make_unique<Components>(window_.get(), *controls_);
+  WindowLoaded();
+  Form_Load();
+}
+
+Form1::~Form1() {
+  // Components first: their timers and socket window refer to the main window.
+  components_.reset();
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Form1*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || !self->components_) return ::DefWindowProcW(window, message, wParam, lParam);
+  return self->HandleMessage(window, message, wParam, lParam);
+}
+
+LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
+      return 0;
+    default:
+      return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+void Form1::OnCommand(int controlId, int notification) {
+  const auto id = static_cast<ControlId>(controlId);
+  const ControlSpec* spec = FindControl(id);
+  if (spec == nullptr) return;  // Enter and Escape arrive as IDOK and IDCANCEL: no default buttons here
+  if (spec->kind == ControlKind::Button && notification == BN_CLICKED) return Btn_Click(static_cast<std::int16_t>(spec->btnIndex));
+  if (id == ControlId::AutoStartCHK && notification == BN_CLICKED) return AutoStartCHK_Click();
+  if (notification != STN_CLICKED) return;
+  if (id == ControlId::Image1) return Image1_Click();
+  if (id == ControlId::Image2) return Image2_Click();
+  if (id == ControlId::Image3) return Image3_Click();
+}
+
+void Form1::OnTimer(UINT_PTR timerId) {
+  if (timerId == kTickTimerId) components_->check.Tick_Timer();
+  if (timerId == kCheckPop3TimerId) components_->schedule.CheckPOP3Timer_Timer();
+}
+
+// The close box, the window menu and Alt+F4.
+void Form1::OnClose() { Unload(UnloadMode::UserClose); }
+
+void Form1::OnEndSession(bool ending) {
+  // Windows may end the process as soon as this returns: save now.
+  if (ending) Unload(UnloadMode::WindowsSession);
+}
+
+void Form1::Form_Load() {
+  SelectStartupBanner((*controls_)[ControlId::Image1], (*controls_)[ControlId::Image2]);
+  ::SetWindowTextW(window_.get(), kCaption);
+  const MailboxSettings settings = LoadSettings(store_, scrambler_);
+  const Form1Controls& c = *controls_;
+  ::SetWindowTextW(c[ControlId::ServerNameTB], settings.ServerName.c_str());
+  ::SetWindowTextW(c[ControlId::PostfachNameTB], settings.PostfachName.c_str());
+  ::SetWindowTextW(c[ControlId::PasswortTB], settings.Passwort.c_str());
+  ::SetWindowTextW(c[ControlId::MailClientTB], settings.MailClient.c_str());
+  IntervalListFiller intervalList(c[ControlId::IntervalList]);
+  FillIntervalList(intervalList, store_);
+  LoadAutostartState(*autostartBox_);
+  InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
+  AddTrayIcon(kTrayIconId, icon_.get(), kCaption);
+  HideForm();
+}
+
+void Form1::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
+  // Closing the window only hides it; the program goes on in the notification area.
+  if (unloadMode != UnloadMode::UserClose) return;
+  cancel = true;
+  HideForm();
+}
+
+void Form1::Form_Unload() {
+  const Form1Controls& c = *controls_;
+  MailboxSettings settings;
+  settings.ServerName = WindowText(c[ControlId::ServerNameTB]);
+  settings.PostfachName = WindowText(c[ControlId::PostfachNameTB]);
+  settings.Passwort = WindowText(c[ControlId::PasswortTB]);
+  settings.MailClient = WindowText(c[ControlId::MailClientTB]);
+  settings.IntervalIndex =
+      static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
+  SaveSettings(store_, scrambler_, settings);
+  RemoveTrayIcon(kTrayIconId);
+  RemoveWindowHook();
+}
+
+void Form1::Unload(UnloadMode unloadMode) {
+  if (!window_) return;
+  bool cancel = false;
+  Form_QueryUnload(cancel, unloadMode);
+  if (cancel) return;
+  Form_Unload();
+  components_.reset();
+  window_.reset();
+  WindowUnloaded();
+}
+
+void Form1::Btn_Click(std::int16_t index) {
+  switch (index) {
+    case 0:
+      return GetMailClientNameDialog();
+    case 1:
+      return HideForm();
+    case 2:
+      return components_->check.StartPop3Check();
+    case 20:
+      return ShowAboutDialog();
+    case 21:
+      return ShowOnlineHelp();
+    case 22:
+      components_->pop3Sock.Close();
+      return Unload(UnloadMode::Program);
+    default:
+      return;
+  }
+}
+
+void Form1::AutoStartCHK_Click() { ApplyAutostartState(*autostartBox_); }
+
+void Form1::GetMailClientNameDialog() {
+  const HWND field = (*controls_)[ControlId::MailClientTB];
+  // Cancelling leaves the field as it is: what the user typed is never lost.
+  if (const auto chosen = ChooseMailClient(window_.get(), WindowText(field))) ::SetWindowTextW(field, chosen->c_str());
+}
+
+void Form1::ShowForm() {
+  ::ShowWindow(window_.get(), SW_SHOW);
+  ::SetForegroundWindow(window_.get());
+}
+
+void Form1::HideForm() { ::ShowWindow(window_.get(), SW_HIDE); }
+
+}  // namespace pbw

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: the account fields, the buttons, the status bar and every component the check
+// engine uses. It lives hidden behind the tray icon for the whole run of the program.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "common/unique_handle_win.h"
+#include "engine/check_schedule.h"
+#include "engine/connection_probe_win.h"
+#include "engine/local_clock_win.h"
+#include "engine/mail_client_starter_win.h"
+#include "engine/pop3_check.h"
+#include "engine/pop3_sock_win.h"
+#include "mainwindow/autostart_check_box_win.h"
+#include "mainwindow/engine_views_win.h"
+#include "mainwindow/form1_controls_win.h"
+#include "mainwindow/password_scrambler.h"
+#include "mainwindow/settings_store.h"
+#include "mainwindow/window_timer_win.h"
+
+namespace pbw {
+
+class Form1 {
+ public:
+  // Who asks for the window to be unloaded.
+  enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2 };
+
+  // Creates the window and runs its load: settings into the fields, tray icon, then hidden.
+  Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+  ~Form1();
+
+  HWND Window() const { return window_.get(); }
+  bool IsLoaded() const { return static_cast<bool>(window_); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnCommand(int controlId, int notification);
+  void OnTimer(UINT_PTR timerId);
+  void OnClose();
+  void OnEndSession(bool ending);
+
+  void Form_Load();
+  void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
+  void Form_Unload();
+  void Unload(UnloadMode unloadMode);
+
+  void Btn_Click(std::int16_t index);
+  void AutoStartCHK_Click();
+  void Image1_Click() {}
+  void Image2_Click() {}
+  void Image3_Click() {}
+  void GetMailClientNameDialog();
+
+  // Help and the About dialog come with their own subsystems; until then these handlers of the
+  // window do nothing.
+  void ShowAboutDialog() {}
+  void ShowOnlineHelp() {}
+
+  void ShowForm();
+  void HideForm();
+
+  SettingsStore& store_;
+  PasswordScrambler& scrambler_;
+  UniqueIcon icon_;
+  UniqueWindow window_;
+  std::unique_ptr<Form1Controls> controls_;
+  std::unique_ptr<AutostartCheckBoxControl> autostartBox_;
+
+  // The engine's components; they exist once the window does.
+  struct Components;
+  std::unique_ptr<Components> components_;
+};
+
+}  // namespace pbw

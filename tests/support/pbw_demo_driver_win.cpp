@@ -1,0 +1,57 @@
+// Shows PBW.exe at work without a mail account of the user's: starts it, opens its window as a
+// click on the tray icon would, types in a local demo server and presses "&Test".
+//
+//   pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file>
+//
+// Writes the final status line to <status-file> (UTF-8), then waits until <done-file> exists
+// (the caller takes its screenshot meanwhile) and ends the program with "&Ende".
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/text_encoding.h"
+#include "tests/support/pbw_remote_win.h"
+
+namespace {
+
+using pbw::ControlId;
+
+bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void WriteUtf8File(const std::wstring& path, const std::wstring& text) {
+  if (FILE* file = _wfopen(path.c_str(), L"wb")) {
+    const std::string bytes = pbw::ToUtf8(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 7) {
+    std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file>\n", stderr);
+    return 2;
+  }
+  pbw::testing::RunningPbw pbw(argv[1]);
+  if (!pbw.Started()) return 1;
+
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.SetText(ControlId::ServerNameTB, argv[2]);
+  pbw.SetText(ControlId::PostfachNameTB, argv[3]);
+  pbw.SetText(ControlId::PasswortTB, argv[4]);
+  pbw.Press(ControlId::Btn2);
+  // The session has ended once the status line leaves the texts of its start.
+  pbw::testing::WaitUntil([&] {
+    const std::wstring status = pbw.StatusLine();
+    return !status.empty() && status != L" Anmeldung an das Mailkonto läuft ..." &&
+           status != L" Das Mailkonto wird geöffnet ...";
+  }, 120000);
+  WriteUtf8File(argv[5], pbw.StatusLine());
+
+  pbw::testing::WaitUntil([&] { return FileExists(argv[6]); }, 120000);
+  pbw.Press(ControlId::Btn22);
+  return pbw.WaitForExit() ? 0 : 1;
+}

@@ -1,0 +1,108 @@
+#include "tests/support/pbw_remote_win.h"
+
+#include <vector>
+
+#include "common/wide_text_win.h"
+
+namespace pbw::testing {
+namespace {
+
+constexpr DWORD kMessageLimitMs = 10000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || WindowText(window) != L"PostboxWatchman") return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+std::wstring WindowsPath(std::string_view buildPath) {
+  std::wstring path = WideFromCodePage(buildPath, CP_UTF8);
+  if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
+  for (auto& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+RunningPbw::RunningPbw(const std::wstring& exePath) {
+  std::wstring commandLine = L"\"" + exePath + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+    return;
+  }
+  ::CloseHandle(info.hThread);
+  process_.reset(info.hProcess);
+  WindowSearch search{info.dwProcessId, nullptr};
+  // The caption is set during the window's load, which ends with the window hidden.
+  WaitUntil([&] {
+    ::EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  window_ = search.found;
+}
+
+RunningPbw::~RunningPbw() {
+  if (process_ && !HasExited()) {
+    ::TerminateProcess(process_.get(), 1);
+    ::WaitForSingleObject(process_.get(), kMessageLimitMs);
+  }
+}
+
+HWND RunningPbw::Control(ControlId id) const { return ::GetDlgItem(window_, static_cast<int>(id)); }
+
+void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_USER, 0, mouseMessage); }
+
+void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK, 0, 0); }
+
+void RunningPbw::Close() const { Send(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+std::wstring RunningPbw::Text(ControlId id) const {
+  const HWND control = Control(id);
+  const auto length = static_cast<std::size_t>(Send(control, WM_GETTEXTLENGTH, 0, 0));
+  std::vector<wchar_t> buffer(length + 1);
+  const auto copied = Send(control, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+void RunningPbw::SetText(ControlId id, const std::wstring& text) const {
+  Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int RunningPbw::SelectedIndex(ControlId comboBox) const {
+  return static_cast<int>(Send(Control(comboBox), CB_GETCURSEL, 0, 0));
+}
+
+std::wstring RunningPbw::StatusLine() const { return Text(ControlId::Sbar); }
+
+bool RunningPbw::IsVisible() const { return ::IsWindowVisible(window_) != FALSE; }
+
+bool RunningPbw::WaitForStatus(std::wstring_view text) const {
+  return WaitUntil([&] { return StatusLine() == text; }, 60000);
+}
+
+bool RunningPbw::WaitForExit() {
+  return process_ && ::WaitForSingleObject(process_.get(), 30000) == WAIT_OBJECT_0;
+}
+
+bool RunningPbw::HasExited() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+
+}  // namespace pbw::testing
