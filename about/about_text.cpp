@@ -1,0 +1,36 @@
+#include "about/about_text.h"
+
+#include "helplinks/version_label.h"
+
+namespace pbw {
+namespace {
+
+constexpr wchar_t kLineBreak = L'\r';
+
+std::wstring AsciiUpperCase(std::wstring_view text) {
+  std::wstring upper(text);
+  for (wchar_t& c : upper) {
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  }
+  return upper;
+}
+
+}  // namespace
+
+std::wstring AboutText(int currentYear, const ProgramVersion& version) {
+  const std::wstring paragraph{kLineBreak, kLineBreak};
+  return std::wstring(kProductName) + VersionLabel(version) + L" \u2013 Ihr automatischer eMail-W\u00e4chter" +
+         paragraph + L"Copyright \u00a9 " + std::to_wstring(kMakerFirstYear) + L"\u2013" +
+         std::to_wstring(currentYear) + L" " + std::wstring(kMakerName) + L". Sie erreichen mich per E-Mail unter " +
+         std::wstring(kSupportMailAddress) + L"." + paragraph +
+         L"Verbesserungsvorschl\u00e4ge sind mir immer gern willkommen. Weitere interessante Tools und Infos "
+         L"finden Sie auf meiner Web-Site unter " +
+         AsciiUpperCase(kMakerWebSite);
+}
+
+std::wstring SupportMailAddress(std::wstring_view windowsVersionText, const ProgramVersion& version) {
+  return L"mailto:" + std::wstring(kSupportMailAddress) + L"?subject=" + std::wstring(kProductName) +
+         VersionLabel(version) + L" unter Windows " + std::wstring(windowsVersionText);
+}
+
+}  // namespace pbw

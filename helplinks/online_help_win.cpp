@@ -1,0 +1,55 @@
+#include "helplinks/online_help_win.h"
+
+#include <windows.h>
+
+#include <array>
+
+#include "desktop/ordinary_file_win.h"
+#include "desktop/program_location_win.h"
+#include "helplinks/program_identity.h"
+#include "helplinks/shell_launcher_win.h"
+
+namespace pbw {
+namespace {
+
+constexpr std::array<const wchar_t*, 2> kHelpStartPages = {L"hilfe.htm", L"index.htm"};
+
+// A drive without a medium would otherwise ask the user with a system message box.
+class QuietCriticalErrors {
+ public:
+  QuietCriticalErrors() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~QuietCriticalErrors() { ::SetThreadErrorMode(previous_, nullptr); }
+  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
+  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
+
+}  // namespace
+
+bool FileExists(const std::wstring& path) {
+  const QuietCriticalErrors quiet;
+  return FindsOrdinaryFile(path);
+}
+
+std::optional<std::wstring> FindOnlineHelp(const std::wstring& programFolder) {
+  for (const wchar_t* page : kHelpStartPages) {
+    std::wstring candidate = programFolder + page;
+    if (FileExists(candidate)) return candidate;
+  }
+  return std::nullopt;
+}
+
+void ShowOnlineHelp(const std::wstring& programFolder) {
+  if (const auto page = FindOnlineHelp(programFolder)) {
+    ShellOpen(*page, 0);
+    return;
+  }
+  ::MessageBoxW(nullptr, L"Die Online-Hilfe konnte leider nicht gefunden werden ...",
+                std::wstring(kProgramTitle).c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+void ShowOnlineHelp() { ShowOnlineHelp(GetAppFolder()); }
+
+}  // namespace pbw

@@ -1,0 +1,21 @@
+#include "helplinks/version_label.h"
+
+namespace pbw {
+namespace {
+
+int HundredsRoundedHalfEven(int revision) {
+  const int hundreds = revision / 100;
+  const int rest = revision % 100;
+  if (rest > 50 || (rest == 50 && hundreds % 2 != 0)) return hundreds + 1;
+  return hundreds;
+}
+
+}  // namespace
+
+std::wstring VersionLabel(const ProgramVersion& version) {
+  std::wstring label = L" (V" + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor);
+  if (version.revision > 99) label += static_cast<wchar_t>(L'a' - 1 + HundredsRoundedHalfEven(version.revision));
+  return label + L")";
+}
+
+}  // namespace pbw

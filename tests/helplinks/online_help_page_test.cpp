@@ -1,0 +1,72 @@
+// The help page beside the program must explain what the program shows, in the program's own words.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "about/info_form_layout.h"
+#include "common/text_encoding.h"
+#include "engine/status_trace.h"
+
+namespace pbw {
+namespace {
+
+// The build puts a copy of the page into the folder in which the test runs.
+std::string HelpPage() {
+  std::ifstream file("hilfe.htm", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void ExpectPageMentions(const std::string& page, const std::vector<std::wstring>& texts) {
+  for (const std::wstring& text : texts) {
+    EXPECT_NE(page.find(ToUtf8(text)), std::string::npos) << ToUtf8(text);
+  }
+}
+
+TEST(OnlineHelpPage, IsUtf8HtmlThatSaysSo) {
+  const std::string page = HelpPage();
+  ASSERT_FALSE(page.empty());
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_EQ(ToUtf8(DecodeServerText(page)), page) << "not valid UTF-8";
+}
+
+TEST(OnlineHelpPage, NeedsNothingFromOutside) {
+  const std::string page = HelpPage();
+  for (const char* reference : {"src=", "<link", "@import", "url(", "href=\"http", "<script"}) {
+    EXPECT_EQ(page.find(reference), std::string::npos) << reference;
+  }
+}
+
+TEST(OnlineHelpPage, ExplainsEveryStatusText) {
+  using namespace status_text;
+  ExpectPageMentions(HelpPage(), {std::wstring(kLoggingIn), std::wstring(kOpening), std::wstring(kHostNotAnswering),
+                                  std::wstring(kMailboxUnknown), std::wstring(kLoginRejected),
+                                  std::wstring(kNewMail), std::wstring(kMailboxEmpty), std::wstring(kUnknownStep),
+                                  TimeoutText(90)});
+}
+
+TEST(OnlineHelpPage, ExplainsEveryFieldAndButtonOfTheMainWindow) {
+  ExpectPageMentions(HelpPage(), {L"POP3-Server", L"Postfach", L"Passwort", L"Prüfinterval", L"Minuten",
+                                  L"E-Mail-Programm", L"Autostart", L"Test", L"...", L"Info", L"Hilfe", L"Ende",
+                                  L"OK", L"Mail-Client auswählen", L"server:port",
+                                  L"Die Online-Hilfe konnte leider nicht gefunden werden ..."});
+}
+
+TEST(OnlineHelpPage, ExplainsEveryButtonOfTheAboutDialog) {
+  std::vector<std::wstring> captions;
+  for (const auto& button : info_form::kButtons) {
+    // The page marks the access key by underlining it instead of with "&".
+    std::wstring caption = button.caption;
+    const std::size_t mark = caption.find(L'&');
+    caption.replace(mark, 2, L"<span class=\"key\">" + caption.substr(mark + 1, 1) + L"</span>");
+    captions.push_back(caption);
+  }
+  ExpectPageMentions(HelpPage(), captions);
+}
+
+}  // namespace
+}  // namespace pbw
