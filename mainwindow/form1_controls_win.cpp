@@ -5,6 +5,9 @@
 #include <string>
 
 #include "common/twips_win.h"
+#include "resources/picture_loading_win.h"
+#include "resources/resource_ids.h"
+#include "resources/stretched_picture_win.h"
 
 namespace pbw {
 namespace {
@@ -84,6 +87,13 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
   ::SendMessageW(windows_[ControlId::PasswortTB], EM_SETPASSWORDCHAR, L'*', 0);
   // The trace holds whole server replies; lift the edit control's default limit.
   ::SendMessageW(windows_[ControlId::T], EM_SETLIMITTEXT, 0, 0);
+
+  const HCURSOR bannerPointer = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_BANNER_POINTER));
+  MakeStretchedPicture(windows_[ControlId::Image1], LoadJpegResource(instance, IDR_MAKER_BANNER), bannerPointer,
+                       L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
+  MakeStretchedPicture(windows_[ControlId::Image2], LoadBitmapResource(instance, IDB_PARTNER_BANNER), bannerPointer,
+                       L"Klicken Sie hier, um die neuesten Nachrichten im Web-Magazin Netzpost zu lesen ...");
+  MakeStretchedPicture(windows_[ControlId::Image3], LoadJpegResource(instance, IDR_SIDE_PICTURE), nullptr, L"");
 }
 
 }  // namespace pbw

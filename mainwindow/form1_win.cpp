@@ -23,7 +23,9 @@ constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT_PTR kCheckPop3TimerId = 2;
 constexpr std::uint32_t kTrayIconId = 0;
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: the frames are siblings of the controls they surround, and the window paints
+// the background inside them.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 // The drop-down list as the settings fill it.

@@ -31,12 +31,12 @@ source "$server_state/fixture.env"
 
 status_file="$WINE_SESSION_DIR/status.txt"
 done_file="$WINE_SESSION_DIR/done"
-wine "$build/tests/support/pbw_demo_driver.exe" "$pbw_exe" "127.0.0.1:$PBW_DOVECOT_PORT" \
+wine explorer /desktop=PostboxWatchman,800x600 "$build/tests/support/pbw_demo_driver.exe" "$pbw_exe" "127.0.0.1:$PBW_DOVECOT_PORT" \
   "$PBW_DOVECOT_FULL_USER" "$PBW_DOVECOT_FULL_PASS" "Z:$status_file" "Z:$done_file" &
 driver=$!
 for _ in $(seq 600); do [ -s "$status_file" ] && break; sleep 0.2; done
 sleep 0.5  # let the window repaint its status bar
-import -window root "$screenshot"
+import -window root -crop 800x600+0+0 +repage "$screenshot"
 touch "$done_file"
 wait "$driver"
 

@@ -49,6 +49,8 @@ int wmain(int argc, wchar_t** argv) {
     return !status.empty() && status != L" Anmeldung an das Mailkonto läuft ..." &&
            status != L" Das Mailkonto wird geöffnet ...";
   }, 120000);
+  // Out of the way of the screenshot: a pointer resting on a banner would show its tooltip.
+  ::SetCursorPos(0, 0);
   WriteUtf8File(argv[5], pbw.StatusLine());
 
   pbw::testing::WaitUntil([&] { return FileExists(argv[6]); }, 120000);

@@ -58,6 +58,8 @@ RunningPbw::RunningPbw(const std::wstring& exePath) {
     return search.found != nullptr;
   });
   window_ = search.found;
+  // The caption is set early in the load; what a test sends must wait until the load has ended.
+  ::WaitForInputIdle(process_.get(), kMessageLimitMs);
 }
 
 RunningPbw::~RunningPbw() {

@@ -1,0 +1,184 @@
+// The real PBW.exe, started from a copy in a folder of its own and driven from this process as a
+// user would: tray notification, fields, buttons, close box; its status bar read back.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "mainwindow/ansi_code_page_win.h"
+#include "mainwindow/password_scrambler.h"
+#include "mainwindow/random_source.h"
+#include "mainwindow/registry_settings_store_win.h"
+#include "tests/support/pbw_remote_win.h"
+#include "tests/support/scripted_pop3_server_win.h"
+#include "tests/support/stand_in_mail_client_win.h"
+#include "tests/support/temporary_folder.h"
+
+namespace pbw {
+namespace {
+
+using testing::RunningPbw;
+using Server = testing::ScriptedPop3Server;
+
+constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
+
+// A store of the user's settings as a test prepares it, removed afterwards.
+class EndToEnd : public ::testing::Test {
+ protected:
+  EndToEnd() : folder_(L"pbw-e2e") {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey);
+    exe_ = folder_.Path() / L"PBW.exe";
+    std::filesystem::copy_file(testing::WindowsPath(PBW_EXE_BUILD_PATH), exe_);
+  }
+  ~EndToEnd() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey); }
+
+  void Store(const std::map<std::wstring, std::wstring>& values) {
+    for (const auto& [key, value] : values) store_.WriteValue(key, value);
+  }
+  std::wstring Stored(const std::wstring& key) const { return store_.ReadValue(key).value_or(L"<missing>"); }
+  std::wstring Scrambled(const std::wstring& password) { return scrambler_.ConvertPassword(password, true); }
+  std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
+
+  std::wstring Exe() const { return exe_.wstring(); }
+  const std::filesystem::path& Folder() const { return folder_.Path(); }
+
+ private:
+  testing::TemporaryFolder folder_;
+  std::filesystem::path exe_;
+  RegistrySettingsStore store_;
+  TimeSeededRandom random_;
+  AnsiCodePage codePage_;
+  PasswordScrambler scrambler_{random_, codePage_};
+};
+
+std::vector<Server::Step> Session(const char* listReply) {
+  return {Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER anna@example.com\r\n"),
+          Server::Send("+OK\r\n"),             Server::ExpectLine("PASS geheim\r\n"),
+          Server::Send("+OK Logged in.\r\n"),  Server::ExpectLine("LIST 1\r\n"),
+          Server::Send(listReply)};
+}
+
+TEST_F(EndToEnd, StartsHiddenAndShowsTheStoredSettingsOnATrayPress) {
+  Store({{L"POP3", L"pop.example.com"}, {L"PORT", L"995"}, {L"MBOX", L"anna@example.com"},
+         {L"PASS", Scrambled(L"geheim")}, {L"CLIENT", L"C:\\Mail\\mail.exe "}, {L"TIME", L"16"}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  EXPECT_FALSE(pbw.IsVisible());
+
+  pbw.TrayNotification(WM_MOUSEMOVE);
+  pbw.TrayNotification(WM_LBUTTONUP);
+  EXPECT_FALSE(pbw.IsVisible()) << "only a button press shows the window";
+  pbw.TrayNotification(WM_RBUTTONDOWN);
+  EXPECT_TRUE(pbw.IsVisible());
+
+  EXPECT_EQ(pbw.Text(ControlId::ServerNameTB), L"pop.example.com:995");
+  EXPECT_EQ(pbw.Text(ControlId::PostfachNameTB), L"anna@example.com");
+  EXPECT_EQ(pbw.Text(ControlId::PasswortTB), L"geheim");
+  EXPECT_EQ(pbw.Text(ControlId::MailClientTB), L"C:\\Mail\\mail.exe ");
+  EXPECT_EQ(pbw.SelectedIndex(ControlId::IntervalList), 16);
+  EXPECT_EQ(pbw.StatusLine(), L"");
+}
+
+TEST_F(EndToEnd, AnEmptyStoreStartsWithTheExamplesAndFiveMinutes) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  EXPECT_EQ(pbw.Text(ControlId::ServerNameTB), L"pop.example.com");
+  EXPECT_EQ(pbw.Text(ControlId::PostfachNameTB), L"vorname.nachname@example.com");
+  EXPECT_EQ(pbw.Text(ControlId::PasswortTB), L"");
+  EXPECT_EQ(pbw.Text(ControlId::MailClientTB), L"");
+  EXPECT_EQ(pbw.SelectedIndex(ControlId::IntervalList), 4);
+}
+
+TEST_F(EndToEnd, GarbageInEveryKeyStillStartsWithSensibleValues) {
+  Store({{L"POP3", L"  \u00FF\u4E2D "}, {L"PORT", L"x99"}, {L"MBOX", L""}, {L"PASS", L"zz\u00E4!"},
+         {L"CLIENT", std::wstring(5000, L'c')}, {L"TIME", L"abc"}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  EXPECT_EQ(pbw.Text(ControlId::ServerNameTB), L"  \u00FF\u4E2D ");
+  EXPECT_EQ(pbw.Text(ControlId::MailClientTB).size(), 5000u);
+  EXPECT_EQ(pbw.SelectedIndex(ControlId::IntervalList), 0) << "a TIME that is no number reads as 0";
+}
+
+TEST_F(EndToEnd, TestFindsNewMailAndStartsTheMailClient) {
+  const auto mailClient = testing::InstallStandInMailClient(Folder());
+  Server server(Session("+OK 1 512\r\n"));
+  ASSERT_TRUE(server.Listening());
+  Store({{L"POP3", L"127.0.0.1:" + std::to_wstring(server.Port())}, {L"MBOX", L"anna@example.com"},
+         {L"PASS", Scrambled(L"geheim")}, {L"CLIENT", mailClient.program.wstring()}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::Btn2);
+
+  EXPECT_TRUE(pbw.WaitForStatus(L" Neue Mail liegt vor ...")) << pbw.StatusLine();
+  EXPECT_TRUE(testing::WaitUntil([&] { return std::filesystem::exists(mailClient.ProgramMarker()); }));
+  EXPECT_FALSE(std::filesystem::exists(mailClient.DecoyMarker()));
+}
+
+TEST_F(EndToEnd, TestOnAnEmptyMailboxSaysSoAndStartsNothing) {
+  const auto mailClient = testing::InstallStandInMailClient(Folder());
+  Server server(Session("-ERR no such message\r\n"));
+  Store({{L"POP3", L"127.0.0.1:" + std::to_wstring(server.Port())}, {L"MBOX", L"anna@example.com"},
+         {L"PASS", Scrambled(L"geheim")}, {L"CLIENT", mailClient.program.wstring()}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::Btn2);
+
+  EXPECT_TRUE(pbw.WaitForStatus(L" Postfach leer")) << pbw.StatusLine();
+  EXPECT_FALSE(std::filesystem::exists(mailClient.ProgramMarker()));
+}
+
+TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::Btn1);
+  EXPECT_FALSE(pbw.IsVisible());
+
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_TRUE(pbw.IsVisible());
+  pbw.Close();
+  EXPECT_FALSE(pbw.IsVisible());
+  EXPECT_FALSE(pbw.HasExited());
+  EXPECT_EQ(Stored(L"PORT"), L"<missing>") << "hiding saves nothing";
+}
+
+TEST_F(EndToEnd, EndeSavesTheFieldsAndEndsTheProgram) {
+  Store({{L"PORT", L"995"}, {L"TIME", L"2"}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.SetText(ControlId::ServerNameTB, L"  pop.example.com:995 ");
+  pbw.SetText(ControlId::PostfachNameTB, L" Jörg ");
+  pbw.SetText(ControlId::PasswortTB, L" Grüße€ ");
+  pbw.SetText(ControlId::MailClientTB, L"C:\\Programme\\Post\\post.exe ");
+  pbw.Press(ControlId::Btn22);
+
+  ASSERT_TRUE(pbw.WaitForExit());
+  EXPECT_EQ(Stored(L"POP3"), L"pop.example.com:995");
+  EXPECT_EQ(Stored(L"PORT"), L"110");
+  EXPECT_EQ(Stored(L"MBOX"), L"Jörg");
+  EXPECT_NE(Stored(L"PASS").find_first_not_of(L"0123456789ABCDEF"), 0u);
+  EXPECT_EQ(Unscrambled(Stored(L"PASS")), L" Grüße€ ");
+  EXPECT_EQ(Stored(L"CLIENT"), L"C:\\Programme\\Post\\post.exe ");
+  EXPECT_EQ(Stored(L"TIME"), L"2");
+}
+
+TEST_F(EndToEnd, TheEndOfTheWindowsSessionSavesToo) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.SetText(ControlId::PostfachNameTB, L"abmelden@example.com");
+  DWORD_PTR answer = 0;
+  ::SendMessageTimeoutW(pbw.MainWindow(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+  ::SendMessageTimeoutW(pbw.MainWindow(), WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+
+  EXPECT_EQ(Stored(L"MBOX"), L"abmelden@example.com");
+  EXPECT_EQ(Stored(L"PORT"), L"110");
+  EXPECT_TRUE(pbw.WaitForExit());
+}
+
+}  // namespace
+}  // namespace pbw
