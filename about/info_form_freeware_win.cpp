@@ -1,0 +1,198 @@
+#include "about/info_form_freeware_win.h"
+
+#include <string>
+
+#include "about/about_text.h"
+#include "about/center_form_win.h"
+#include "about/info_form_layout.h"
+#include "common/program_lifetime_win.h"
+#include "common/twips_win.h"
+#include "common/unique_handle_win.h"
+#include "helplinks/program_identity.h"
+#include "helplinks/shell_launcher_win.h"
+#include "helplinks/windows_version_win.h"
+#include "resources/picture_loading_win.h"
+#include "resources/resource_ids.h"
+#include "resources/stretched_picture_win.h"
+
+namespace pbw {
+namespace {
+
+using namespace info_form;
+
+constexpr wchar_t kClassName[] = L"PbwInfoFormFreeware";
+// A fixed dialog frame without minimise and maximise boxes. Being a tool window keeps it out of the
+// task bar without an owner window, which would tie it to the main window.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+// Long captions wrap within the narrow buttons. BS_NOTIFY reports focus changes, so that the focused
+// button can show that Enter presses it.
+constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
+constexpr int kLabelFontTwips = 195;  // 9.75 points of 20 twips
+
+struct DialogState {
+  HWND window = nullptr;
+  HWND focus = nullptr;  // given back when the dialog is activated again
+  UniqueFont labelFont;
+};
+
+DialogState& Dialog() {
+  static DialogState state;
+  return state;
+}
+
+HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& place,
+                 int id) {
+  const RECT r = TwipsToPixels(place.left, place.top, place.width, place.height);
+  return ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
+                           nullptr);
+}
+
+void CreateControls(HWND window, DialogState& dialog) {
+  const HWND picture = CreateChild(window, L"STATIC", nullptr, SS_NOTIFY, kImage1, kImage1Id);
+  MakeStretchedPicture(picture, LoadJpegResource(Instance(), IDR_ABOUT_PICTURE),
+                       ::LoadCursorW(Instance(), MAKEINTRESOURCEW(IDC_BANNER_POINTER)), kImage1Tooltip);
+
+  dialog.labelFont.reset(::CreateFontW(-TwipsToPixelsY(kLabelFontTwips), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  const HWND label = CreateChild(window, L"STATIC", L"Label1", SS_LEFT | SS_NOPREFIX, kLabel, kLabelId);
+  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.labelFont.get()), FALSE);
+
+  CreateChild(window, L"STATIC", nullptr, SS_ETCHEDHORZ, kLine1, kLine1Id);
+
+  // Created left to right: the creation order is the keyboard order.
+  const auto buttonFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
+  for (const ButtonSpec& spec : kButtons) {
+    const HWND button = CreateChild(window, L"BUTTON", spec.caption, BS_PUSHBUTTON | kButtonStyle,
+                                    {spec.left, kButtonTop, spec.width, kButtonHeight}, ButtonId(spec.index));
+    ::SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
+  }
+  dialog.focus = ::GetDlgItem(window, ButtonId(kButtons.front().index));
+}
+
+// The dialog's load: placement, caption and text, computed afresh for every new instance.
+void Form_Load(HWND window) {
+  if (IsSmallScreen(ScreenPixels())) {
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    CenterForm(window);
+  }
+  ::SetWindowTextW(window, (L"Info \u00fcber " + std::wstring(kProductName)).c_str());
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  ::SetDlgItemTextW(window, kLabelId, AboutText(now.wYear).c_str());
+}
+
+void Btn_Click(HWND window, short index) {
+  switch (index) {
+    case kWhoIsTrelvik:
+      ShellOpen(std::wstring(kMakerHost) + std::wstring(kMakerAboutPagePath), 0);
+      break;
+    case kWriteMail:
+      ShellOpen(SupportMailAddress(WindowsVersionText()), 0);
+      break;
+    case kWhatsNew:
+      OpenMakerWebSite();
+      break;
+    case kCloseWindow:
+      ::DestroyWindow(window);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnCommand(HWND window, int id, int code, HWND control) {
+  if (id == kImage1Id && code == STN_CLICKED) {
+    OpenMakerWebSite();
+    return;
+  }
+  const auto index = ButtonIndexOf(id);
+  if (!index) return;
+  switch (code) {
+    case BN_CLICKED:
+      Btn_Click(window, *index);
+      break;
+    case BN_SETFOCUS:
+      ::SendMessageW(control, BM_SETSTYLE, BS_DEFPUSHBUTTON | kButtonStyle, TRUE);
+      break;
+    case BN_KILLFOCUS:
+      ::SendMessageW(control, BM_SETSTYLE, BS_PUSHBUTTON | kButtonStyle, TRUE);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT CALLBACK InfoFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DialogState& dialog = Dialog();
+  switch (message) {
+    case WM_CREATE:
+      WindowLoaded();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (::IsChild(window, focus)) dialog.focus = focus;
+      } else if (dialog.focus) {
+        ::SetFocus(dialog.focus);
+      }
+      return 0;
+    case WM_NCDESTROY:
+      dialog = DialogState{};
+      WindowUnloaded();
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+ATOM DialogClass() {
+  static const ATOM atom = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = InfoFormProc;
+    windowClass.hInstance = Instance();
+    windowClass.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_ABOUT));
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    return ::RegisterClassExW(&windowClass);
+  }();
+  return atom;
+}
+
+}  // namespace
+
+void ShowAboutDialog() {
+  DialogState& dialog = Dialog();
+  if (dialog.window) {
+    ::SetForegroundWindow(dialog.window);
+    return;
+  }
+  RECT frame{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
+  ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  const HWND window = ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
+                                        frame.bottom - frame.top, nullptr, nullptr, Instance(), nullptr);
+  if (!window) return;
+  dialog.window = window;
+  CreateControls(window, dialog);
+  Form_Load(window);
+  ::ShowWindow(window, SW_SHOWNORMAL);
+  ::SetFocus(dialog.focus);
+}
+
+bool HandleAboutDialogMessage(MSG& message) {
+  const HWND dialog = Dialog().window;
+  return dialog != nullptr && ::IsDialogMessageW(dialog, &message);
+}
+
+}  // namespace pbw

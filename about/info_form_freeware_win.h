@@ -1,0 +1,17 @@
+#pragma once
+// The About dialog InfoFormFreeware: program, version, maker, and links to the maker.
+// It is modeless and has no owner: the main window stays usable, and the program keeps running
+// while the dialog is open, even after the main window has been unloaded.
+
+#include <windows.h>
+
+namespace pbw {
+
+// Creates and loads the one dialog on first need; an open dialog is only brought to the front.
+void ShowAboutDialog();
+
+// The dialog's keyboard handling (Tab, access keys, Enter on the focused button). The message loop
+// hands every message here first and skips translating and dispatching it when this returns true.
+bool HandleAboutDialogMessage(MSG& message);
+
+}  // namespace pbw
