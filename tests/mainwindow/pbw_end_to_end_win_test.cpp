@@ -10,6 +10,8 @@
 #include "mainwindow/password_scrambler.h"
 #include "mainwindow/random_source.h"
 #include "mainwindow/registry_settings_store_win.h"
+#include "common/wide_text_win.h"
+#include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/pbw_remote_win.h"
 #include "tests/support/scripted_pop3_server_win.h"
 #include "tests/support/stand_in_mail_client_win.h"
@@ -179,6 +181,43 @@ TEST_F(EndToEnd, TheEndOfTheWindowsSessionSavesToo) {
   EXPECT_EQ(Stored(L"PORT"), L"110");
   EXPECT_TRUE(pbw.WaitForExit());
 }
+
+// A real POP3 server: the tests' private Dovecot on the loopback interface.
+struct DovecotCase {
+  const char* name;
+  testing::DovecotAccount testing::DovecotFixture::*account;
+  bool wrongPassword;
+  std::wstring status;
+};
+
+void PrintTo(const DovecotCase& c, std::ostream* os) { *os << c.name; }
+
+class EndToEndDovecot : public EndToEnd, public ::testing::WithParamInterface<DovecotCase> {};
+
+TEST_P(EndToEndDovecot, TestEndsWithTheServersAnswer) {
+  const DovecotCase& c = GetParam();
+  const testing::DovecotFixture dovecot = testing::LoadDovecotFixture();
+  const testing::DovecotAccount& account = dovecot.*c.account;
+  const std::string password = c.wrongPassword ? dovecot.wrongPassword : account.password;
+  Store({{L"POP3", WideFromCodePage(dovecot.host, CP_UTF8) + L":" + std::to_wstring(dovecot.port)},
+         {L"MBOX", WideFromCodePage(account.user, CP_UTF8)},
+         {L"PASS", Scrambled(WideFromCodePage(password, CP_UTF8))}});
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::Btn2);
+  EXPECT_TRUE(pbw.WaitForStatus(c.status)) << pbw.StatusLine();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accounts, EndToEndDovecot,
+    ::testing::Values(
+        DovecotCase{"NewMail", &testing::DovecotFixture::full, false, L" Neue Mail liegt vor ..."},
+        DovecotCase{"Empty", &testing::DovecotFixture::empty, false, L" Postfach leer"},
+        DovecotCase{"NonAsciiPassword", &testing::DovecotFixture::umlaut, false, L" Postfach leer"},
+        DovecotCase{"WrongPassword", &testing::DovecotFixture::full, true,
+                    L" Postfach und/oder Passwort nicht korrekt."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pbw
