@@ -27,11 +27,20 @@ std::wstring TemporaryFolder() {
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
+// Each stand-in records into its own file and signals its own event: a launch that the shell
+// delivers late (Wine may start a mailto handler a second time) cannot reach the next test.
+std::wstring UniqueSuffix() {
+  static int instances = 0;
+  return std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++instances);
+}
+
 }  // namespace
 
-ShellStandIn::ShellStandIn()
-    : recordPath_(TemporaryFolder() + L"pbw shell stand-in " + std::to_wstring(::GetCurrentProcessId()) + L".txt"),
-      eventName_(L"PbwShellStandIn-" + std::to_wstring(::GetCurrentProcessId())),
+ShellStandIn::ShellStandIn() : ShellStandIn(UniqueSuffix()) {}
+
+ShellStandIn::ShellStandIn(const std::wstring& suffix)
+    : recordPath_(TemporaryFolder() + L"pbw shell stand-in " + suffix + L".txt"),
+      eventName_(L"PbwShellStandIn-" + suffix),
       started_(::CreateEventW(nullptr, FALSE, FALSE, eventName_.c_str())) {
   ::DeleteFileW(recordPath_.c_str());
   const std::wstring command =

@@ -30,6 +30,8 @@ class ShellStandIn {
   std::optional<ShellLaunch> NextLaunch();
 
  private:
+  explicit ShellStandIn(const std::wstring& suffix);
+
   std::wstring recordPath_;
   std::wstring eventName_;
   UniqueKernelHandle started_;
