@@ -5,8 +5,11 @@
 #include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/wide_text_win.h"
+#include "about/info_form_freeware_win.h"
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
+#include "helplinks/online_help_win.h"
+#include "helplinks/shell_launcher_win.h"
 #include "mainwindow/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
 #include "mainwindow/mailbox_settings.h"
@@ -247,6 +250,10 @@ void Form1::Btn_Click(std::int16_t index) {
 }
 
 void Form1::AutoStartCHK_Click() { ApplyAutostartState(*autostartBox_); }
+
+void Form1::Image1_Click() { OpenMakerWebSite(); }
+void Form1::Image2_Click() { OpenMagazineWebSite(); }
+void Form1::Image3_Click() { OpenMakerWebSite(); }
 
 void Form1::GetMailClientNameDialog() {
   const HWND field = (*controls_)[ControlId::MailClientTB];

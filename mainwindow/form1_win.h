@@ -53,15 +53,10 @@ class Form1 {
 
   void Btn_Click(std::int16_t index);
   void AutoStartCHK_Click();
-  void Image1_Click() {}
-  void Image2_Click() {}
-  void Image3_Click() {}
+  void Image1_Click();
+  void Image2_Click();
+  void Image3_Click();
   void GetMailClientNameDialog();
-
-  // Help and the About dialog come with their own subsystems; until then these handlers of the
-  // window do nothing.
-  void ShowAboutDialog() {}
-  void ShowOnlineHelp() {}
 
   void ShowForm();
   void HideForm();

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "about/info_form_freeware_win.h"
 #include "mainwindow/ansi_code_page_win.h"
 #include "mainwindow/form1_win.h"
 #include "mainwindow/random_source.h"
@@ -20,7 +21,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Tab, Alt + access key and the arrow keys move between the window's controls.
+    // Tab, Alt + access key and the arrow keys move between the controls of either window.
+    if (pbw::HandleAboutDialogMessage(message)) continue;
     if (form.IsLoaded() && ::IsDialogMessageW(form.Window(), &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -43,6 +44,16 @@ class EndToEnd : public ::testing::Test {
   std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
 
   std::wstring Exe() const { return exe_.wstring(); }
+  // Dates the program file `days` days back, as if it had been installed then.
+  void SetExeAge(int days) {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
+    stamp.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 3600 * 10000000ULL;
+    const FILETIME written{stamp.LowPart, stamp.HighPart};
+    const UniqueKernelHandle file(::CreateFileW(exe_.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::SetFileTime(file.get(), nullptr, nullptr, &written);
+  }
   const std::filesystem::path& Folder() const { return folder_.Path(); }
 
  private:
@@ -180,6 +191,96 @@ TEST_F(EndToEnd, TheEndOfTheWindowsSessionSavesToo) {
   EXPECT_EQ(Stored(L"MBOX"), L"abmelden@example.com");
   EXPECT_EQ(Stored(L"PORT"), L"110");
   EXPECT_TRUE(pbw.WaitForExit());
+}
+
+TEST_F(EndToEnd, HelpWithoutAHelpPageSaysSo) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.PressWithoutWaiting(ControlId::Btn21);
+
+  // The message box has the program's title as its caption, like the main window.
+  const HWND message = pbw.WaitForWindowOfProgram(L"PostboxWatchman", pbw.MainWindow());
+  ASSERT_NE(message, nullptr);
+  EXPECT_NE(testing::ChildWithText(message, L"Die Online-Hilfe konnte leider nicht gefunden werden ..."), nullptr);
+  ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(message); }));
+}
+
+TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::Btn20);
+  const HWND about = pbw.WaitForWindowOfProgram(L"Info über PostboxWatchman");
+  ASSERT_NE(about, nullptr);
+  const auto texts = testing::ChildTexts(about);
+  RECT placed{};
+  ::GetWindowRect(about, &placed);
+  const auto composed = std::find_if(texts.begin(), texts.end(), [](const std::wstring& text) {
+    return text.starts_with(L"PostboxWatchman (V1.1a) \u2013 Ihr automatischer eMail-W\u00E4chter\r\r");
+  });
+  EXPECT_NE(composed, texts.end());
+
+  pbw.Press(ControlId::Btn20);
+  EXPECT_EQ(pbw.FindWindowOfProgram(L"Info über PostboxWatchman"), about) << "one dialog, not two";
+  EXPECT_EQ(testing::ChildTexts(about), texts);
+  RECT again{};
+  ::GetWindowRect(about, &again);
+  EXPECT_TRUE(::EqualRect(&placed, &again));
+
+  pbw.Press(ControlId::Btn22);
+  EXPECT_TRUE(testing::WaitUntil([&] { return !pbw.IsLoaded(); }));
+  EXPECT_EQ(Stored(L"PORT"), L"110") << "the main window saved on its unload";
+  EXPECT_FALSE(pbw.HasExited()) << "the open About dialog keeps the program alive";
+
+  const HWND close = testing::ChildWithText(about, L"Fenster &schliessen");
+  ASSERT_NE(close, nullptr);
+  ::PostMessageW(close, BM_CLICK, 0, 0);
+  EXPECT_TRUE(pbw.WaitForExit());
+}
+
+// The file's own date decides: the partner's banner in its first 60 days, then the maker's.
+class EndToEndBanner : public EndToEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndToEndBanner, FollowsTheAgeOfTheProgramFile) {
+  const int days = GetParam();
+  SetExeAge(days);
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  const bool partner = days <= 60;
+  // The window itself is hidden: what counts is each picture's own visibility.
+  const auto shown = [&](ControlId id) { return (::GetWindowLongW(pbw.Control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
+  EXPECT_EQ(shown(ControlId::Image1), !partner);
+  EXPECT_EQ(shown(ControlId::Image2), partner);
+  if (partner) {
+    RECT image1{}, image2{};
+    ::GetWindowRect(pbw.Control(ControlId::Image1), &image1);
+    ::GetWindowRect(pbw.Control(ControlId::Image2), &image2);
+    EXPECT_TRUE(::EqualRect(&image1, &image2)) << "the partner's banner takes the maker's place";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(DaysOld, EndToEndBanner, ::testing::Values(0, 60, 61, 400));
+
+TEST_F(EndToEnd, TheAutostartBoxWritesAndRemovesTheRunEntryWithTheQuotedPath) {
+  constexpr wchar_t kRun[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman");
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.Press(ControlId::AutoStartCHK);
+
+  std::wstring entry(2048, L'\0');
+  DWORD size = static_cast<DWORD>(entry.size() * sizeof(wchar_t));
+  ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman", RRF_RT_REG_SZ, nullptr, entry.data(), &size),
+            ERROR_SUCCESS);
+  entry.resize(size / sizeof(wchar_t) - 1);
+  EXPECT_EQ(entry, L"\"" + Exe() + L"\" /AUTOSTART");
+
+  pbw.Press(ControlId::AutoStartCHK);
+  EXPECT_NE(::RegGetValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman", RRF_RT_ANY, nullptr, nullptr, nullptr),
+            ERROR_SUCCESS);
 }
 
 // A real POP3 server: the tests' private Dovecot on the loopback interface.

@@ -17,19 +17,58 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 struct WindowSearch {
   DWORD processId;
+  std::wstring_view caption;
+  HWND besides;
   HWND found;
 };
 
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<WindowSearch*>(context);
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || WindowText(window) != L"PostboxWatchman") return TRUE;
+  if (owner != search->processId || window == search->besides || TextOf(window) != search->caption) return TRUE;
   search->found = window;
   return FALSE;
 }
 
+HWND FindTopLevelWindow(DWORD processId, std::wstring_view caption, HWND besides) {
+  WindowSearch search{processId, caption, besides, nullptr};
+  ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM context) {
+  reinterpret_cast<std::vector<HWND>*>(context)->push_back(child);
+  return TRUE;
+}
+
+std::vector<HWND> Children(HWND window) {
+  std::vector<HWND> children;
+  ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
 }  // namespace
+
+std::wstring TextOf(HWND window) {
+  const auto length = static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH, 0, 0));
+  std::vector<wchar_t> buffer(length + 1);
+  const auto copied = Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  for (const HWND child : Children(window)) texts.push_back(TextOf(child));
+  return texts;
+}
+
+HWND ChildWithText(HWND window, std::wstring_view text) {
+  for (const HWND child : Children(window)) {
+    if (TextOf(child) == text) return child;
+  }
+  return nullptr;
+}
 
 std::wstring WindowsPath(std::string_view buildPath) {
   std::wstring path = WideFromCodePage(buildPath, CP_UTF8);
@@ -51,13 +90,9 @@ RunningPbw::RunningPbw(const std::wstring& exePath) {
   }
   ::CloseHandle(info.hThread);
   process_.reset(info.hProcess);
-  WindowSearch search{info.dwProcessId, nullptr};
+  processId_ = info.dwProcessId;
   // The caption is set during the window's load, which ends with the window hidden.
-  WaitUntil([&] {
-    ::EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  });
-  window_ = search.found;
+  window_ = WaitForWindowOfProgram(L"PostboxWatchman");
   // The caption is set early in the load; what a test sends must wait until the load has ended.
   ::WaitForInputIdle(process_.get(), kMessageLimitMs);
 }
@@ -77,12 +112,21 @@ void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK,
 
 void RunningPbw::Close() const { Send(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-std::wstring RunningPbw::Text(ControlId id) const {
-  const HWND control = Control(id);
-  const auto length = static_cast<std::size_t>(Send(control, WM_GETTEXTLENGTH, 0, 0));
-  std::vector<wchar_t> buffer(length + 1);
-  const auto copied = Send(control, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
-  return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+std::wstring RunningPbw::Text(ControlId id) const { return TextOf(Control(id)); }
+
+void RunningPbw::PressWithoutWaiting(ControlId button) const {
+  ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(static_cast<int>(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Control(button)));
+}
+
+HWND RunningPbw::FindWindowOfProgram(std::wstring_view caption, HWND besides) const {
+  return FindTopLevelWindow(processId_, caption, besides);
+}
+
+HWND RunningPbw::WaitForWindowOfProgram(std::wstring_view caption, HWND besides) const {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowOfProgram(caption, besides)) != nullptr; });
+  return found;
 }
 
 void RunningPbw::SetText(ControlId id, const std::wstring& text) const {

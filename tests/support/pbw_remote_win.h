@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/unique_handle_win.h"
 #include "mainwindow/form1_layout.h"
@@ -31,12 +32,20 @@ class RunningPbw {
   // The shell's notification for a mouse message on the tray icon (message 1024).
   void TrayNotification(UINT mouseMessage) const;
   void Press(ControlId button) const;
+  // For a button that opens something modal: the press is posted, so this returns at once.
+  void PressWithoutWaiting(ControlId button) const;
   void Close() const;  // the close box
   std::wstring Text(ControlId id) const;
   void SetText(ControlId id, const std::wstring& text) const;
   int SelectedIndex(ControlId comboBox) const;
   std::wstring StatusLine() const;
   bool IsVisible() const;
+  bool IsLoaded() const { return ::IsWindow(window_) != FALSE; }
+
+  // A top-level window of the program by its caption, other than `besides`; null when there is none.
+  HWND FindWindowOfProgram(std::wstring_view caption, HWND besides = nullptr) const;
+  // Waits until such a window exists.
+  HWND WaitForWindowOfProgram(std::wstring_view caption, HWND besides = nullptr) const;
 
   // Waits (with a generous safety limit) until the status line reads `text`.
   bool WaitForStatus(std::wstring_view text) const;
@@ -45,8 +54,16 @@ class RunningPbw {
 
  private:
   UniqueKernelHandle process_;
+  DWORD processId_ = 0;
   HWND window_ = nullptr;
 };
+
+// The texts of a window's children, in their order.
+std::vector<std::wstring> ChildTexts(HWND window);
+// The child whose text is `text`; null when there is none.
+HWND ChildWithText(HWND window, std::wstring_view text);
+// The text of any window, also of another process.
+std::wstring TextOf(HWND window);
 
 // Polls `condition` until it holds or the safety limit passes.
 template <typename Condition>
