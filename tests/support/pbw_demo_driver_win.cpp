@@ -1,10 +1,11 @@
 // Shows PBW.exe at work without a mail account of the user's: starts it, opens its window as a
 // click on the tray icon would, types in a local demo server and presses "&Test".
 //
-//   pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file>
+//   pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file> [--about]
 //
 // Writes the final status line to <status-file> (UTF-8), then waits until <done-file> exists
-// (the caller takes its screenshot meanwhile) and ends the program with "&Ende".
+// (the caller takes its screenshot meanwhile) and ends the program with "&Ende". With --about
+// the About dialog is opened after the check and closed at the end.
 
 #include <windows.h>
 
@@ -31,8 +32,10 @@ void WriteUtf8File(const std::wstring& path, const std::wstring& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 7) {
-    std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file>\n", stderr);
+  const bool about = argc == 8 && std::wstring(argv[7]) == L"--about";
+  if (argc != 7 && !about) {
+    std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file> [--about]\n",
+               stderr);
     return 2;
   }
   pbw::testing::RunningPbw pbw(argv[1]);
@@ -49,11 +52,17 @@ int wmain(int argc, wchar_t** argv) {
     return !status.empty() && status != L" Anmeldung an das Mailkonto läuft ..." &&
            status != L" Das Mailkonto wird geöffnet ...";
   }, 120000);
+  HWND aboutDialog = nullptr;
+  if (about) {
+    pbw.Press(ControlId::Btn20);
+    aboutDialog = pbw.WaitForWindowOfProgram(L"Info über PostboxWatchman");
+  }
   // Out of the way of the screenshot: a pointer resting on a banner would show its tooltip.
   ::SetCursorPos(0, 0);
   WriteUtf8File(argv[5], pbw.StatusLine());
 
   pbw::testing::WaitUntil([&] { return FileExists(argv[6]); }, 120000);
   pbw.Press(ControlId::Btn22);
+  if (aboutDialog) ::PostMessageW(pbw::testing::ChildWithText(aboutDialog, L"Fenster &schliessen"), BM_CLICK, 0, 0);
   return pbw.WaitForExit() ? 0 : 1;
 }
