@@ -66,9 +66,9 @@ void CreateControls(HWND window, DialogState& dialog) {
 
   // Created left to right: the creation order is the keyboard order.
   const auto buttonFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
-  for (const ButtonSpec& spec : kButtons) {
-    const HWND button = CreateChild(window, L"BUTTON", spec.caption, BS_PUSHBUTTON | kButtonStyle,
-                                    {spec.left, kButtonTop, spec.width, kButtonHeight}, ButtonId(spec.index));
+  for (const ButtonSpec& entry : kButtons) {
+    const HWND button = CreateChild(window, L"BUTTON", entry.caption, BS_PUSHBUTTON | kButtonStyle,
+                                    {entry.left, kButtonTop, entry.width, kButtonHeight}, ButtonId(entry.index));
     ::SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
   }
   dialog.focus = ::GetDlgItem(window, ButtonId(kButtons.front().index));

@@ -71,18 +71,18 @@ constexpr int kDroppedListPixels = 240;
 
 Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
     : dialogFont_(MessageFont()), okButtonFont_(OkButtonFont()) {
-  for (const ControlSpec& spec : Form1Layout()) {
-    const WindowKind kind = KindOf(spec.kind);
-    const auto& p = spec.place;
+  for (const ControlSpec& layout : Form1Layout()) {
+    const WindowKind kind = KindOf(layout.kind);
+    const auto& p = layout.place;
     RECT r = TwipsToPixels(p.left, p.top, p.width, p.height);
-    if (spec.kind == ControlKind::DropDownList) r.bottom += kDroppedListPixels;
+    if (layout.kind == ControlKind::DropDownList) r.bottom += kDroppedListPixels;
     const HWND control = ::CreateWindowExW(
-        kind.exStyle, kind.className, std::wstring(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+        kind.exStyle, kind.className, std::wstring(layout.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
         r.left, r.top, r.right - r.left, r.bottom - r.top, form,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(spec.id))), instance, nullptr);
-    const HFONT font = spec.id == ControlId::Btn1 ? okButtonFont_.get() : dialogFont_.get();
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(layout.id))), instance, nullptr);
+    const HFONT font = layout.id == ControlId::Btn1 ? okButtonFont_.get() : dialogFont_.get();
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    windows_[spec.id] = control;
+    windows_[layout.id] = control;
   }
   ::SendMessageW(windows_[ControlId::PasswortTB], EM_SETPASSWORDCHAR, L'*', 0);
   // The trace holds whole server replies; lift the edit control's default limit.

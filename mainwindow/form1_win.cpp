@@ -157,9 +157,9 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 void Form1::OnCommand(int controlId, int notification) {
   const auto id = static_cast<ControlId>(controlId);
-  const ControlSpec* spec = FindControl(id);
-  if (spec == nullptr) return;  // Enter and Escape arrive as IDOK and IDCANCEL: no default buttons here
-  if (spec->kind == ControlKind::Button && notification == BN_CLICKED) return Btn_Click(static_cast<std::int16_t>(spec->btnIndex));
+  const ControlSpec* layout = FindControl(id);
+  if (layout == nullptr) return;  // Enter and Escape arrive as IDOK and IDCANCEL: no default buttons here
+  if (layout->kind == ControlKind::Button && notification == BN_CLICKED) return Btn_Click(static_cast<std::int16_t>(layout->btnIndex));
   if (id == ControlId::AutoStartCHK && notification == BN_CLICKED) return AutoStartCHK_Click();
   if (notification != STN_CLICKED) return;
   if (id == ControlId::Image1) return Image1_Click();
