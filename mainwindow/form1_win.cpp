@@ -119,10 +119,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   Form_Load();
 }
 
-Form1::~Form1() {
-  // Components first: their timers and socket window refer to the main window.
-  components_.reset();
-}
+// Members end in reverse order: the components (timers, socket window) before the window.
+Form1::~Form1() = default;
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
