@@ -6,13 +6,26 @@
 #include <string>
 #include <string_view>
 
+#include "engine/tls_outcome.h"
+
 namespace pbw {
 
-// The TCP client: Connect returns at once; data arrives later as a notification to the owner.
+// Implicit TLS: the secure channel is set up right after the TCP connection, before any POP3 byte.
+enum class ConnectionSecurity { kPlain, kImplicitTls };
+
+// What the socket reports of a secure connection's set-up (and of a record it cannot read):
+// the facts once it is established, or a failure with the system's code for the trace.
+struct TlsReport {
+  TlsOutcome outcome = TlsOutcome::kFailed;
+  std::uint32_t code = 0;
+  TlsConnectionFacts facts;
+};
+
+// The TCP client: Connect returns at once; data and TLS reports arrive later as notifications to the owner.
 class Pop3Socket {
  public:
   virtual ~Pop3Socket() = default;
-  virtual void Connect(const std::wstring& host, std::uint16_t port) = 0;
+  virtual void Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) = 0;
   virtual void SendData(std::string_view bytes) = 0;
   // Takes every byte that has arrived and not yet been taken.
   virtual std::string GetData() = 0;

@@ -20,7 +20,7 @@ void Pop3Check::StartPop3Check() {
   checkStep_ = kStepGreeting;
   parts_.output.ShowStatus(status_text::kLoggingIn);
   const ServerAddress address = SplitServerAddress(parts_.fields.ServerText());
-  parts_.socket.Connect(address.host, address.port);
+  parts_.socket.Connect(address.host, address.port, SecurityForPort(address.port));
   parts_.output.ShowStatus(status_text::kOpening);
   parts_.output.ReplaceTrace(ConnectLine(parts_.fields.ServerText(), address.port,
                                          parts_.probe.GetConnectionName(), parts_.clock.TimeOfDayText()));
@@ -33,6 +33,12 @@ void Pop3Check::Pop3Sock_DataArrival(std::int32_t /*bytesTotal*/) {
   const std::string reply = std::move(pendingReply_);
   pendingReply_.clear();
   HandlePop3Reply(DecodeServerText(reply));
+}
+
+void Pop3Check::Pop3Sock_TlsReport(const TlsReport& report) {
+  if (report.outcome == TlsOutcome::kEstablished) return parts_.output.AppendTrace(TlsTraceLine(report.facts));
+  parts_.output.AppendTrace(TlsFailureTraceLine(report.code));
+  EndPop3Session(TlsFailureText(report.outcome));
 }
 
 void Pop3Check::HandlePop3Reply(const std::wstring& reply) {

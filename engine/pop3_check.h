@@ -42,6 +42,8 @@ class Pop3Check {
   void StartPop3Check();
   // The socket's data notification.
   void Pop3Sock_DataArrival(std::int32_t bytesTotal);
+  // The socket's report on its secure channel: traced, and a failure ends the session at once.
+  void Pop3Sock_TlsReport(const TlsReport& report);
   // The watchdog timer's tick.
   void Tick_Timer();
 

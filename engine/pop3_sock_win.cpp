@@ -5,6 +5,8 @@
 #include <climits>
 #include <utility>
 
+#include "engine/certificate_check_win.h"
+
 namespace pbw {
 namespace {
 
@@ -19,17 +21,20 @@ UINT SocketMessage(std::uint32_t generation) { return kFirstSocketMessage + gene
 
 }  // namespace
 
-Pop3Sock::Pop3Sock(DataArrivalHandler dataArrival)
+Pop3Sock::Pop3Sock(DataArrivalHandler dataArrival, TlsReportHandler tlsReport)
     : dataArrival_(std::move(dataArrival)),
+      tlsReport_(std::move(tlsReport)),
       window_([this](UINT message, WPARAM wParam, LPARAM lParam) { return OnMessage(message, wParam, lParam); }) {}
 
 // Cancels a resolution under way before the window that would hear of it goes.
 Pop3Sock::~Pop3Sock() { Close(); }
 
-void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port) {
+void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) {
   Close();
   if (host.empty() || !window_.get()) return;
   try {
+    host_ = host;
+    security_ = security;
     resolution_.emplace(host, port, window_.get(), kResolvedMessage, generation_);
     state_ = State::kResolving;
   } catch (...) {
@@ -40,7 +45,14 @@ void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port) {
 void Pop3Sock::SendData(std::string_view bytes) {
   if (state_ == State::kClosed) return;
   try {
-    unsent_.append(bytes);
+    if (security_ == ConnectionSecurity::kPlain) {
+      unsent_.append(bytes);
+    } else if (!tls_ || tls_->GetState() != TlsChannel::State::kEstablished) {
+      unsentPlain_.append(bytes);
+      return;
+    } else if (const SECURITY_STATUS status = tls_->Encrypt(bytes, unsent_); status != SEC_E_OK) {
+      return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+    }
   } catch (...) {
     return Disconnect();
   }
@@ -68,6 +80,9 @@ void Pop3Sock::Disconnect() noexcept {
   addresses_.clear();
   nextAddress_ = 0;
   unsent_.clear();
+  unsentPlain_.clear();
+  tls_.reset();
+  security_ = ConnectionSecurity::kPlain;
   readPaused_ = false;
   peerClosed_ = false;
   state_ = State::kClosed;
@@ -141,6 +156,14 @@ void Pop3Sock::ConnectToNextAddress() {
 void Pop3Sock::OnConnected() {
   state_ = State::kConnected;
   addresses_.clear();
+  if (security_ == ConnectionSecurity::kImplicitTls) {
+    tls_.emplace(host_);
+    if (const SECURITY_STATUS status = tls_->Start(unsent_); status != SEC_E_OK) {
+      return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+    }
+    // The server may have hung up before the connection was reported: its FD_CLOSE has been had.
+    if (peerClosed_) PostToSelf(kReadAgainMessage);
+  }
   FlushUnsent();
 }
 
@@ -151,8 +174,12 @@ void Pop3Sock::FlushUnsent() {
     const int sent = ::send(socket_.get(), unsent_.data(), length, 0);
     if (sent == SOCKET_ERROR) {
       // Would block: the rest goes out on FD_WRITE.
-      if (::WSAGetLastError() != WSAEWOULDBLOCK) Disconnect();
-      return;
+      const int error = ::WSAGetLastError();
+      if (error == WSAEWOULDBLOCK) return;
+      if (tls_ && tls_->GetState() == TlsChannel::State::kHandshaking) {
+        return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(error));
+      }
+      return Disconnect();
     }
     unsent_.erase(0, static_cast<std::size_t>(sent));
   }
@@ -168,16 +195,69 @@ void Pop3Sock::ReadChunk() {
   }
   std::array<char, kReadChunkBytes> chunk;
   const int received = ::recv(socket_.get(), chunk.data(), static_cast<int>(std::min(room, chunk.size())), 0);
-  if (received == 0) return Disconnect();
-  if (received == SOCKET_ERROR) {
-    if (::WSAGetLastError() != WSAEWOULDBLOCK) Disconnect();
-    return;
+  const bool handshaking = tls_ && tls_->GetState() == TlsChannel::State::kHandshaking;
+  if (received == 0) {
+    // A server that hangs up in the middle of the handshake has refused the secure connection.
+    if (handshaking) return FailTls(TlsOutcome::kFailed, WSAECONNRESET);
+    return Disconnect();
   }
+  if (received == SOCKET_ERROR) {
+    const int error = ::WSAGetLastError();
+    if (error == WSAEWOULDBLOCK) return;
+    if (handshaking) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(error));
+    return Disconnect();
+  }
+  if (tls_) return ReceiveSecure(std::string_view(chunk.data(), static_cast<std::size_t>(received)));
   unread_.append(chunk.data(), static_cast<std::size_t>(received));
   // After the server's close no further FD_READ comes: fetch the rest ourselves.
   if (peerClosed_) PostToSelf(kReadAgainMessage);
   // The handler may close or reconnect this socket: nothing of this connection is touched afterwards.
   dataArrival_(static_cast<std::int32_t>(unread_.size()));
+}
+
+void Pop3Sock::ReceiveSecure(std::string_view bytes) {
+  const bool wasHandshaking = tls_->GetState() != TlsChannel::State::kEstablished;
+  std::string plain;
+  const SECURITY_STATUS status = tls_->Receive(bytes, unsent_, plain);
+  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  FlushUnsent();
+  if (state_ != State::kConnected) return;
+  if (wasHandshaking && tls_->GetState() == TlsChannel::State::kEstablished && !OnHandshakeDone()) return;
+  const bool serverClosed = tls_->GetState() == TlsChannel::State::kClosed;
+  if (peerClosed_ && !serverClosed) PostToSelf(kReadAgainMessage);
+  const std::uint32_t generation = generation_;
+  if (!plain.empty()) {
+    unread_ += plain;
+    dataArrival_(static_cast<std::int32_t>(unread_.size()));
+  }
+  // The server's close_notify: the connection ends as if TCP had closed; what was delivered stays.
+  if (serverClosed && generation == generation_) Disconnect();
+}
+
+bool Pop3Sock::OnHandshakeDone() {
+  const UniqueCertificate certificate = tls_->RemoteCertificate();
+  const CertificateJudgement judgement = CheckServerCertificate(certificate.get(), host_);
+  if (judgement.outcome != TlsOutcome::kEstablished) {
+    FailTls(judgement.outcome, judgement.code);
+    return false;
+  }
+  const std::uint32_t generation = generation_;
+  tlsReport_({TlsOutcome::kEstablished, 0,
+              {TlsProtocolName(tls_->Protocol()), tls_->CipherName(), SubjectText(certificate.get()),
+               IssuerText(certificate.get())}});
+  // The owner may have closed or reconnected.
+  if (generation != generation_) return false;
+  if (const SECURITY_STATUS status = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_); status != SEC_E_OK) {
+    FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+    return false;
+  }
+  FlushUnsent();
+  return state_ == State::kConnected;
+}
+
+void Pop3Sock::FailTls(TlsOutcome outcome, std::uint32_t code) {
+  Disconnect();
+  tlsReport_({outcome, code, {}});
 }
 
 void Pop3Sock::PostToSelf(UINT message) { ::PostMessageW(window_.get(), message, generation_, 0); }

@@ -8,7 +8,10 @@
 // close it quietly; the owner learns of them only by the silence.
 //
 // The bytes received pass through ReadChunk into the unread buffer, the bytes to send through
-// SendData into the unsent queue: the two places where an encrypting layer would sit.
+// SendData into the unsent queue. With implicit TLS a TLS channel sits at both places: the handshake
+// runs right after the TCP connection, data given to SendData meanwhile waits for it, and the server's
+// certificate is judged before any byte of the server is delivered. The outcome of the set-up, and a
+// record that cannot be read, are reported through the TLS notification.
 
 #include <winsock2.h>
 #include <windows.h>
@@ -25,6 +28,7 @@
 #include "engine/engine_ports.h"
 #include "engine/host_resolution_win.h"
 #include "engine/message_window_win.h"
+#include "engine/tls_channel_win.h"
 #include "engine/winsock_session_win.h"
 
 namespace pbw {
@@ -33,20 +37,23 @@ class Pop3Sock final : public Pop3Socket {
  public:
   // The data notification; its argument is the number of bytes waiting to be taken.
   using DataArrivalHandler = std::function<void(std::int32_t bytesTotal)>;
+  // The TLS notification: the channel is established (with its facts) or has failed.
+  using TlsReportHandler = std::function<void(const TlsReport& report)>;
 
   // At most this much is read per notification of waiting data.
   static constexpr std::size_t kReadChunkBytes = 4096;
   // Reading stops while this much is waiting untaken; TCP flow control then holds the sender back.
+  // (Over TLS the data of the one record that completes may go past it.)
   static constexpr std::size_t kUnreadLimitBytes = 16 * 1024;
 
-  explicit Pop3Sock(DataArrivalHandler dataArrival);
+  Pop3Sock(DataArrivalHandler dataArrival, TlsReportHandler tlsReport);
   ~Pop3Sock() override;
   Pop3Sock(const Pop3Sock&) = delete;
   Pop3Sock& operator=(const Pop3Sock&) = delete;
 
   // Returns at once: the name is resolved in the background, then each address tried in turn.
-  void Connect(const std::wstring& host, std::uint16_t port) override;
-  // Sends all bytes, as soon as the connection is up.
+  void Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) override;
+  // Sends all bytes, as soon as the connection (and its TLS channel) is up.
   void SendData(std::string_view bytes) override;
   std::string GetData() override;
   void Close() override;
@@ -60,12 +67,22 @@ class Pop3Sock final : public Pop3Socket {
   void OnConnected();
   void FlushUnsent();
   void ReadChunk();
+  void ReceiveSecure(std::string_view bytes);
+  // False when the certificate was rejected or the owner ended the connection meanwhile.
+  bool OnHandshakeDone();
+  void FailTls(TlsOutcome outcome, std::uint32_t code);
   void PostToSelf(UINT message);
   // Ends the connection quietly; bytes already announced stay until taken.
   void Disconnect() noexcept;
 
   const WinsockSession winsock_;
   DataArrivalHandler dataArrival_;
+  TlsReportHandler tlsReport_;
+  std::wstring host_;
+  ConnectionSecurity security_ = ConnectionSecurity::kPlain;
+  std::optional<TlsChannel> tls_;
+  // Data given to SendData before the TLS channel is established.
+  std::string unsentPlain_;
   std::uint32_t generation_ = 0;
   State state_ = State::kClosed;
   std::optional<BackgroundResolution> resolution_;

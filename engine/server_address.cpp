@@ -46,4 +46,8 @@ ServerAddress SplitServerAddress(std::wstring_view serverText) {
   return {std::wstring(text.substr(0, colon)), *port};
 }
 
+ConnectionSecurity SecurityForPort(std::uint16_t port) {
+  return port == kPop3TlsPort ? ConnectionSecurity::kImplicitTls : ConnectionSecurity::kPlain;
+}
+
 }  // namespace pbw

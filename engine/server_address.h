@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "engine/engine_ports.h"
+
 namespace pbw {
 
 constexpr std::uint16_t kDefaultPop3Port = 110;
+// POP3 over implicit TLS; every other port is plain POP3.
+constexpr std::uint16_t kPop3TlsPort = 995;
 
 struct ServerAddress {
   std::wstring host;
@@ -17,5 +21,7 @@ struct ServerAddress {
 // Separates a trailing ":" + 1..65535 from the host; brackets around an IPv6 literal are removed.
 // A bare IPv6 literal (several colons, no brackets) is all host. Blanks around the text are dropped.
 ServerAddress SplitServerAddress(std::wstring_view serverText);
+
+ConnectionSecurity SecurityForPort(std::uint16_t port);
 
 }  // namespace pbw

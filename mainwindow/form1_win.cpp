@@ -73,7 +73,8 @@ RECT InitialPlacement() {
 
 struct Form1::Components {
   Components(HWND window, const Form1Controls& c)
-      : pop3Sock([this](std::int32_t bytes) { check.Pop3Sock_DataArrival(bytes); }),
+      : pop3Sock([this](std::int32_t bytes) { check.Pop3Sock_DataArrival(bytes); },
+                 [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }),
         tick(window, kTickTimerId, 1000),
         checkPop3Timer(window, kCheckPop3TimerId, 60000),
         statusPanel(c[ControlId::Sbar]),

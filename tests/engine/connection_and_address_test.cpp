@@ -74,5 +74,25 @@ TEST(ServerAddress, SeparatesAPortSuffix) {
   }
 }
 
+// Port 995 alone means implicit TLS; nothing else is ever tried securely.
+TEST(ServerAddress, ChoosesTlsByPort995Only) {
+  struct Case {
+    std::wstring_view text;
+    ConnectionSecurity security;
+  };
+  const Case cases[] = {
+      {L"pop.example.com:995", ConnectionSecurity::kImplicitTls},
+      {L"[::1]:995", ConnectionSecurity::kImplicitTls},
+      {L"pop.example.com:110", ConnectionSecurity::kPlain},
+      {L"pop.example.com:9950", ConnectionSecurity::kPlain},
+      {L"pop.example.com:99", ConnectionSecurity::kPlain},
+      {L"pop.example.com", ConnectionSecurity::kPlain},
+      {L"pop.example.com:995x", ConnectionSecurity::kPlain},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SecurityForPort(SplitServerAddress(c.text).port), c.security) << std::wstring(c.text).c_str();
+  }
+}
+
 }  // namespace
 }  // namespace pbw

@@ -9,11 +9,13 @@
 #include "engine/mail_client_starter_win.h"
 #include "engine/pop3_check.h"
 #include "engine/pop3_sock_win.h"
+#include "engine/server_address.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/engine_stand_ins.h"
 #include "tests/support/message_pump_win.h"
 #include "tests/support/stand_in_mail_client_win.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/trusted_root_win.h"
 
 namespace pbw {
 namespace {
@@ -28,9 +30,9 @@ const std::wstring kLoginRejected = L" Postfach und/oder Passwort nicht korrekt.
 std::wstring FromUtf8(const std::string& bytes) { return WideFromCodePage(bytes, CP_UTF8); }
 
 struct DovecotEngine {
-  explicit DovecotEngine(const DovecotFixture& dovecot) {
-    fields.server = FromUtf8(dovecot.host) + L":" + std::to_wstring(dovecot.port);
-  }
+  explicit DovecotEngine(const DovecotFixture& dovecot)
+      : DovecotEngine(FromUtf8(dovecot.host) + L":" + std::to_wstring(dovecot.port)) {}
+  explicit DovecotEngine(const std::wstring& server) { fields.server = server; }
 
   // Runs one session as the Test button would; false when no outcome came in time.
   bool CheckAs(const std::string& user, const std::string& password) {
@@ -52,7 +54,8 @@ struct DovecotEngine {
   testing::ProbeStandIn probe;
   testing::ClockStandIn clock;
   MailClientStarter starter;
-  Pop3Sock socket{[this](std::int32_t waiting) { check.Pop3Sock_DataArrival(waiting); }};
+  Pop3Sock socket{[this](std::int32_t waiting) { check.Pop3Sock_DataArrival(waiting); },
+                  [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
   Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
 };
 
@@ -100,6 +103,42 @@ INSTANTIATE_TEST_SUITE_P(
         // Sent as UTF-8 the password is accepted, so the session gets as far as the empty mailbox.
         OutcomeCase{"NonAsciiPassword", &DovecotFixture::umlaut, false, kMailboxEmpty, Pop3Check::kStepList},
         OutcomeCase{"WrongPassword", &DovecotFixture::full, true, kLoginRejected, Pop3Check::kStepPass}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The same sessions over implicit TLS: the server field names port 995, the engine alone decides.
+struct TlsSessionCase {
+  const char* name;
+  DovecotAccount DovecotFixture::*account;
+  std::wstring status;
+};
+
+void PrintTo(const TlsSessionCase& session, std::ostream* out) { *out << session.name; }
+
+class DovecotTlsSession : public ::testing::TestWithParam<TlsSessionCase> {};
+
+TEST_P(DovecotTlsSession, RunsWholeOverTlsAndTracesTheChannel) {
+  const TlsSessionCase& session = GetParam();
+  const DovecotFixture dovecot = testing::LoadDovecotFixture();
+  ASSERT_EQ(dovecot.tls.port, kPop3TlsPort) << "the fixture listens on 995 only when run as root";
+  const testing::TrustedRoot ca(dovecot.tls.testCaFile);
+  ASSERT_TRUE(ca.Added());
+  DovecotEngine engine(L"localhost:995");
+  const DovecotAccount& account = dovecot.*session.account;
+
+  ASSERT_TRUE(engine.CheckAs(account.user, account.password)) << engine.trace.text.c_str();
+  EXPECT_EQ(engine.status.Text(), session.status) << engine.trace.text.c_str();
+  const std::wstring& trace = engine.trace.text;
+  const auto tlsLine = trace.find(L"\r\n\r\nTLS 1.");
+  ASSERT_NE(tlsLine, std::wstring::npos) << trace.c_str();
+  EXPECT_NE(trace.find(L"Zertifikat: CN=localhost ausgestellt von CN=PostboxWatchman Test CA\r\nRCVD: +OK", tlsLine),
+            std::wstring::npos)
+      << trace.c_str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DovecotSession, DovecotTlsSession,
+    ::testing::Values(TlsSessionCase{"NewMail", &DovecotFixture::full, kNewMail},
+                      TlsSessionCase{"EmptyMailbox", &DovecotFixture::empty, kMailboxEmpty}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -38,9 +38,10 @@ struct LiveEngine {
   MailClientStarter starter;
   int notifications = 0;
   Pop3Sock socket{[this](std::int32_t waiting) {
-    ++notifications;
-    check.Pop3Sock_DataArrival(waiting);
-  }};
+                    ++notifications;
+                    check.Pop3Sock_DataArrival(waiting);
+                  },
+                  [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
   Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
 
   bool PumpUntilStatus(const std::wstring& text) {
@@ -208,8 +209,8 @@ TEST_P(LiveFailure, NeverDeliversAndEndsWithTheTimeout) {
   // long been given up.
   Server later({Server::Send("+OK\r\n")});
   std::string greeting;
-  Pop3Sock other([&](std::int32_t) { greeting += other.GetData(); });
-  other.Connect(L"127.0.0.1", later.Port());
+  Pop3Sock other([&](std::int32_t) { greeting += other.GetData(); }, [](const TlsReport&) {});
+  other.Connect(L"127.0.0.1", later.Port(), ConnectionSecurity::kPlain);
   ASSERT_TRUE(PumpMessagesUntil([&] { return greeting == "+OK\r\n"; }));
 
   EXPECT_EQ(engine.notifications, 0);

@@ -35,6 +35,7 @@ TEST(Pop3Check, StartsASessionInOrder) {
   ASSERT_EQ(rig.socket.connects.size(), 1u);
   EXPECT_EQ(rig.socket.connects[0].host, L"pop.example.com");
   EXPECT_EQ(rig.socket.connects[0].port, 995);
+  EXPECT_EQ(rig.socket.connects[0].security, ConnectionSecurity::kImplicitTls);
   EXPECT_TRUE(rig.tick.enabled);
   EXPECT_EQ(rig.check.CheckStep(), 1000);
   EXPECT_EQ(rig.check.WatchdogTicks(), 0);
@@ -48,6 +49,7 @@ TEST(Pop3Check, ConnectsToPort110WithoutSuffixAndShowsEmptyConnectionName) {
   rig.probe.name.clear();
   rig.check.StartPop3Check();
   EXPECT_EQ(rig.socket.connects[0].port, 110);
+  EXPECT_EQ(rig.socket.connects[0].security, ConnectionSecurity::kPlain);
   EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via '' on 14:05:09\r\n\r\n");
 }
 
@@ -295,6 +297,77 @@ TEST(Pop3Check, APartialReplyOfAnAbandonedSessionIsNotJoinedToTheNext) {
   rig.check.StartPop3Check();
   rig.Receive("+OK\r\n");
   EXPECT_EQ(rig.check.CheckStep(), 1001);
+}
+
+TEST(Pop3CheckTls, AnEstablishedChannelIsTracedAfterTheConnectLineAndTheSessionGoesOn) {
+  EngineRig rig;
+  rig.fields.server = L"pop.example.com:995";
+  rig.check.StartPop3Check();
+  rig.check.Pop3Sock_TlsReport(
+      {TlsOutcome::kEstablished, 0, {L"TLS 1.2", L"ECDHE-RSA-AES256-GCM-SHA384", L"CN=pop.example.com", L"CN=CA"}});
+  EXPECT_TRUE(rig.tick.enabled) << "the handshake is part of the wait for the greeting";
+  rig.Receive("+OK ready\r\n");
+
+  EXPECT_EQ(rig.trace.text,
+            L"Connecting to pop.example.com:995, 995 via 'DSL' on 14:05:09\r\n\r\n"
+            L"TLS 1.2, ECDHE-RSA-AES256-GCM-SHA384, Zertifikat: CN=pop.example.com ausgestellt von CN=CA\r\n"
+            L"RCVD: +OK ready\r\n\r\n"
+            L"1001 SEND: USER vorname.nachname@example.com\r\n");
+  EXPECT_EQ(rig.check.CheckStep(), 1001);
+}
+
+struct TlsFailureCase {
+  TlsOutcome outcome;
+  std::uint32_t code;
+  std::wstring status;
+  std::wstring traceLine;
+};
+
+class Pop3CheckTlsFailure : public ::testing::TestWithParam<TlsFailureCase> {};
+
+TEST_P(Pop3CheckTlsFailure, EndsTheSessionAtOnceWithItsOwnText) {
+  const TlsFailureCase& c = GetParam();
+  EngineRig rig;
+  rig.fields.server = L"pop.example.com:995";
+  rig.check.StartPop3Check();
+  const int closesBefore = rig.socket.closes;
+  rig.check.Pop3Sock_TlsReport({c.outcome, c.code, {}});
+
+  EXPECT_EQ(rig.status.Text(), c.status);
+  EXPECT_FALSE(rig.tick.enabled);
+  EXPECT_EQ(rig.socket.closes, closesBefore + 1);
+  EXPECT_EQ(rig.check.CheckStep(), 1000);
+  EXPECT_TRUE(rig.socket.sent.empty());
+  EXPECT_TRUE(rig.starter.started.empty());
+  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com:995, 995 via 'DSL' on 14:05:09\r\n\r\n" + c.traceLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, Pop3CheckTlsFailure,
+    ::testing::Values(
+        TlsFailureCase{TlsOutcome::kUntrustedCertificate, 0x800B0109,
+                       L" Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig",
+                       L"TLS failed: 0x800B0109\r\n"},
+        TlsFailureCase{TlsOutcome::kWrongHost, 0x800B010F,
+                       L" Sichere Verbindung fehlgeschlagen: Zertifikat gehört nicht zu diesem Server",
+                       L"TLS failed: 0x800B010F\r\n"},
+        TlsFailureCase{TlsOutcome::kExpiredCertificate, 0x800B0101,
+                       L" Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen", L"TLS failed: 0x800B0101\r\n"},
+        TlsFailureCase{TlsOutcome::kFailed, 0x80090326, L" Sichere Verbindung fehlgeschlagen",
+                       L"TLS failed: 0x80090326\r\n"}));
+
+TEST(Pop3CheckTls, ARecordErrorBeforeTheListReplyStartsNoMailClient) {
+  EngineRig rig;
+  rig.fields.server = L"pop.example.com:995";
+  rig.check.StartPop3Check();
+  rig.Receive("+OK\r\n");
+  rig.Receive("+OK\r\n");
+  rig.Receive("+OK\r\n");
+  rig.check.Pop3Sock_TlsReport({TlsOutcome::kFailed, 0x80090321, {}});
+  EXPECT_EQ(rig.status.Text(), L" Sichere Verbindung fehlgeschlagen");
+  EXPECT_EQ(rig.check.CheckStep(), 1003);
+  EXPECT_TRUE(rig.starter.started.empty());
+  EXPECT_FALSE(rig.tick.enabled);
 }
 
 }  // namespace

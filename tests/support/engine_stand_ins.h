@@ -12,8 +12,8 @@ namespace pbw::testing {
 
 class SocketStandIn : public Pop3Socket {
  public:
-  void Connect(const std::wstring& host, std::uint16_t port) override {
-    connects.push_back({host, port});
+  void Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) override {
+    connects.push_back({host, port, security});
     open = true;
   }
   void SendData(std::string_view bytes) override { sent.emplace_back(bytes); }
@@ -27,6 +27,7 @@ class SocketStandIn : public Pop3Socket {
   struct ConnectCall {
     std::wstring host;
     std::uint16_t port;
+    ConnectionSecurity security;
   };
   std::vector<ConnectCall> connects;
   std::vector<std::string> sent;

@@ -132,6 +132,9 @@ bool ScriptedPop3Server::Play(UniqueSocket& client, const Step& step, std::strin
       client.reset();
       return false;
     }
+    case Step::Kind::kClose:
+      client.reset();
+      return false;
   }
   return false;
 }

@@ -20,7 +20,7 @@ namespace pbw::testing {
 class ScriptedPop3Server {
  public:
   struct Step {
-    enum class Kind { kSend, kExpectLine, kPause, kStaySilent, kReset } kind;
+    enum class Kind { kSend, kExpectLine, kPause, kStaySilent, kReset, kClose } kind;
     std::string bytes;
   };
   static Step Send(std::string bytes) { return {Step::Kind::kSend, std::move(bytes)}; }
@@ -31,6 +31,8 @@ class ScriptedPop3Server {
   static Step StaySilent() { return {Step::Kind::kStaySilent, {}}; }
   // Ends the connection with a reset (SO_LINGER 0) instead of a close.
   static Step Reset() { return {Step::Kind::kReset, {}}; }
+  // Ends the connection with an ordinary close, whatever the client has sent.
+  static Step Close() { return {Step::Kind::kClose, {}}; }
 
   enum class Loopback { kIPv4, kIPv6 };
 

@@ -3,8 +3,13 @@
 # port and log, listening on the loopback interface only. The machine's own Dovecot is left alone.
 #
 #   dovecot-fixture.sh start <state-folder>   returns once the server greets with "+OK";
-#                                              <state-folder>/fixture.env then names port and accounts
+#                                              <state-folder>/fixture.env then names ports and accounts
 #   dovecot-fixture.sh stop <state-folder>    stops that server and removes the folder
+#
+# Beside plain POP3 the server speaks POP3 over implicit TLS, on port 995 when run as root, with a
+# certificate for "localhost" from a test CA made for this run (tls/ca.pem). Further instances, one
+# listener each, present certificates that a client must reject: self-signed, from an unknown CA that
+# is not sent along, and expired. Every key is made at start and removed at stop.
 set -euo pipefail
 
 # The accounts, in this one place; fixture.env hands them to the test programs.
@@ -15,6 +20,10 @@ readonly WRONG_PASS=Falsch-9                       # right for no account
 
 readonly HOST=127.0.0.1
 readonly START_ATTEMPTS=5
+# Port 995 may be held for a while by another test run's server.
+readonly TLS_PORT_ATTEMPTS=60
+# The instances that present a certificate to be rejected.
+readonly REJECTED_INSTANCES=(selfsigned unknownca expired)
 readonly GREETING_WAIT_SECONDS=30
 
 usage() {
@@ -33,24 +42,35 @@ server_folder_of() {
   return 0
 }
 
-stop_server() {
-  local state=$1 server pid tenths
-  server=$(server_folder_of "$state")
-  if [ -n "$server" ] && [ -f "$server/run/master.pid" ]; then
-    pid=$(cat "$server/run/master.pid")
-    # The master ends its own children when it is asked to stop. A master that died long ago may
-    # have left its number to an unrelated process: that one is left alone.
-    if grep -qaF "$state/dovecot.conf" "/proc/$pid/cmdline" 2>/dev/null && kill -TERM "$pid"; then
-      for ((tenths = 0; tenths < 100; tenths++)); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-      done
-      kill -KILL "$pid" 2>/dev/null || true
-    fi
+# Instance "main" keeps the names it had before there were others.
+instance_suffix() { [ "$1" = main ] || echo "-$1"; }
+
+stop_instance() {
+  local state=$1 server=$2 suffix pid tenths
+  suffix=$(instance_suffix "$3")
+  [ -f "$server/run$suffix/master.pid" ] || return 0
+  pid=$(cat "$server/run$suffix/master.pid")
+  # The master ends its own children when it is asked to stop. A master that died long ago may
+  # have left its number to an unrelated process: that one is left alone.
+  if grep -qaF "$state/dovecot$suffix.conf" "/proc/$pid/cmdline" 2>/dev/null && kill -TERM "$pid"; then
+    for ((tenths = 0; tenths < 100; tenths++)); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
   fi
-  [ -n "$server" ] && rm -rf "$server"
+}
+
+stop_server() {
+  local state=$1 server instance
+  server=$(server_folder_of "$state")
+  if [ -n "$server" ]; then
+    for instance in main "${REJECTED_INSTANCES[@]}"; do stop_instance "$state" "$server" "$instance"; done
+    rm -rf "$server"
+  fi
   # Only what start made: a mistaken folder argument costs nothing else.
-  rm -f "$state"/{server,dovecot.conf,dovecot.log,start.log,fixture.env,fixture.env.tmp}
+  rm -f "$state"/{server,dovecot*.conf,dovecot*.log,start*.log,fixture.env,fixture.env.tmp}
+  rm -rf "$state/tls"
   rmdir "$state" 2>/dev/null || true
 }
 
@@ -86,18 +106,24 @@ unchrooted_services() {
   done
 }
 
+# write_config <state> <server> <instance> <plain port or 0> <TLS port or 0> <certificate name>
 write_config() {
-  local state=$1 server=$2 port=$3
-  cat >"$state/dovecot.conf" <<CONF
+  local state=$1 server=$2 instance=$3 port=$4 tls_port=$5 certificate=$6 suffix
+  suffix=$(instance_suffix "$instance")
+  cat >"$state/dovecot$suffix.conf" <<CONF
 # Written by dovecot-fixture.sh for one test run.
-instance_name = pbw-dovecot-$port
-base_dir = $server/run
-state_dir = $server/lib
-log_path = $state/dovecot.log
+instance_name = pbw-dovecot-$instance-$port-$tls_port
+base_dir = $server/run$suffix
+state_dir = $server/lib$suffix
+log_path = $state/dovecot$suffix.log
 protocols = pop3
 listen = $(listen_addresses)
 
-ssl = no
+# Only the listener with "ssl = yes" speaks TLS; the plain one stays plain.
+ssl = yes
+ssl_cert = <$state/tls/$certificate.pem
+ssl_key = <$state/tls/$certificate.key
+ssl_min_protocol = TLSv1.2
 disable_plaintext_auth = no
 auth_mechanisms = plain
 # A wrong password is answered at once; the tests need no brute-force brake.
@@ -122,9 +148,7 @@ userdb {
 
 service pop3-login {
 $(inet_listener pop3 "$port" no)
-  inet_listener pop3s {
-    port = 0
-  }
+$(inet_listener pop3s "$tls_port" yes)
 }
 # Without this socket no failed login slows down the next one from the same address.
 service anvil {
@@ -173,10 +197,15 @@ make_mailboxes() {
 }
 
 write_environment() {
-  local state=$1 port=$2
+  local state=$1 port=$2 tls_port=$3
   cat >"$state/fixture.env.tmp" <<ENV
 PBW_DOVECOT_HOST=$HOST
 PBW_DOVECOT_PORT=$port
+PBW_DOVECOT_TLS_PORT=$tls_port
+PBW_DOVECOT_SELFSIGNED_PORT=${REJECTED_PORTS[selfsigned]}
+PBW_DOVECOT_UNKNOWNCA_PORT=${REJECTED_PORTS[unknownca]}
+PBW_DOVECOT_EXPIRED_PORT=${REJECTED_PORTS[expired]}
+PBW_DOVECOT_TEST_CA=$state/tls/ca.pem
 PBW_DOVECOT_FULL_USER=$FULL_USER
 PBW_DOVECOT_FULL_PASS=$FULL_PASS
 PBW_DOVECOT_EMPTY_USER=$EMPTY_USER
@@ -217,31 +246,123 @@ show_log_and_fail() {
   exit 1
 }
 
+# Writes a key and a certificate signed by <issuer> (or by itself) to <folder>/<name>.{key,pem}.
+# With a start and an end date (YYYYMMDDhhmmssZ) the certificate is made by "openssl ca", which
+# alone can date it in the past.
+make_certificate() {
+  local folder=$1 name=$2 subject=$3 issuer=$4 extensions=$5 start=${6:-} end=${7:-}
+  openssl req -new -newkey rsa:2048 -nodes -subj "/CN=$subject" -keyout "$folder/$name.key" \
+    -out "$folder/$name.csr" 2>/dev/null
+  printf '%b' "$extensions" >"$folder/$name.ext"
+  if [ "$issuer" = self ]; then
+    openssl x509 -req -in "$folder/$name.csr" -signkey "$folder/$name.key" -days 30 \
+      -extfile "$folder/$name.ext" -out "$folder/$name.pem" 2>/dev/null
+  elif [ -n "$start" ]; then
+    cat >"$folder/ca.cnf" <<CNF
+[ca]
+default_ca = test_ca
+[test_ca]
+database = $folder/index.txt
+new_certs_dir = $folder
+serial = $folder/serial
+certificate = $folder/$issuer.pem
+private_key = $folder/$issuer.key
+default_md = sha256
+policy = any
+unique_subject = no
+[any]
+commonName = supplied
+CNF
+    : >"$folder/index.txt"
+    echo 1000 >"$folder/serial"
+    openssl ca -batch -notext -config "$folder/ca.cnf" -startdate "$start" -enddate "$end" \
+      -extfile "$folder/$name.ext" -in "$folder/$name.csr" -out "$folder/$name.pem" 2>/dev/null
+  else
+    openssl x509 -req -in "$folder/$name.csr" -CA "$folder/$issuer.pem" -CAkey "$folder/$issuer.key" \
+      -CAcreateserial -days 30 -extfile "$folder/$name.ext" -out "$folder/$name.pem" 2>/dev/null
+  fi
+}
+
+make_certificates() {
+  local folder=$1/tls
+  local ca='basicConstraints=critical,CA:TRUE\nkeyUsage=critical,keyCertSign,cRLSign\n'
+  local leaf='basicConstraints=CA:FALSE\nkeyUsage=digitalSignature,keyEncipherment\nextendedKeyUsage=serverAuth\nsubjectAltName=DNS:localhost\n'
+  mkdir -p "$folder"
+  make_certificate "$folder" ca "PostboxWatchman Test CA" self "$ca"
+  make_certificate "$folder" localhost localhost ca "$leaf"
+  make_certificate "$folder" selfsigned localhost self "$leaf"
+  make_certificate "$folder" otherca "Unbekannte Test CA" self "$ca"
+  make_certificate "$folder" unknownca localhost otherca "$leaf"
+  make_certificate "$folder" expired localhost ca "$leaf" 20200101000000Z 20210101000000Z
+  # The server's key files are read by Dovecot's master alone; none is of any use beyond this run.
+  chmod 600 "$folder"/*.key
+}
+
+# Starts one instance; the ports are tried once. False when a port was taken meanwhile.
+start_instance() {
+  local state=$1 server=$2 instance=$3 port=$4 tls_port=$5 certificate=$6 suffix
+  suffix=$(instance_suffix "$instance")
+  mkdir -p "$server/run$suffix" "$server/lib$suffix"
+  write_config "$state" "$server" "$instance" "$port" "$tls_port" "$certificate"
+  # Dovecot goes to the background; its output must not hold the caller's pipes open.
+  dovecot -c "$state/dovecot$suffix.conf" </dev/null >"$state/start$suffix.log" 2>&1 && return 0
+  # Another program may have taken a port since it was picked.
+  grep -q 'Address already in use' "$state/start$suffix.log" || show_log_and_fail "$state" "dovecot ($instance) did not start"
+  return 1
+}
+
+start_main_instance() {
+  local state=$1 server=$2 attempt
+  for ((attempt = 1; attempt <= TLS_PORT_ATTEMPTS; attempt++)); do
+    MAIN_PORT=$(pick_port)
+    if [ "$(id -u)" -eq 0 ]; then MAIN_TLS_PORT=995; else MAIN_TLS_PORT=$(pick_port); fi
+    start_instance "$state" "$server" main "$MAIN_PORT" "$MAIN_TLS_PORT" localhost && return 0
+    sleep 1
+  done
+  show_log_and_fail "$state" "dovecot did not start: port $MAIN_TLS_PORT stays taken"
+}
+
+start_rejected_instance() {
+  local state=$1 server=$2 instance=$3 attempt port
+  for ((attempt = 1; attempt <= START_ATTEMPTS; attempt++)); do
+    port=$(pick_port)
+    if start_instance "$state" "$server" "$instance" 0 "$port" "$instance"; then
+      REJECTED_PORTS[$instance]=$port
+      return 0
+    fi
+  done
+  show_log_and_fail "$state" "dovecot ($instance) did not start"
+}
+
+wait_for_port() {
+  local port=$1 deadline=$((SECONDS + GREETING_WAIT_SECONDS))
+  while ((SECONDS < deadline)); do
+    port_answers "$port" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 start_server() {
-  local state=$1 server port attempt
+  local state=$1 server instance
+  declare -gA REJECTED_PORTS=()
   # A run that ended without its cleanup may have left a server behind.
   stop_server "$state"
   mkdir -p "$state"
   server=$(mktemp -d "${SERVER_FOLDER_PREFIX}XXXXXX")
   chmod 755 "$server"
   ln -s "$server" "$state/server"
-  mkdir "$server/run" "$server/lib"
   write_accounts "$server"
   make_mailboxes "$server"
-  for ((attempt = 1; attempt <= START_ATTEMPTS; attempt++)); do
-    port=$(pick_port)
-    write_config "$state" "$server" "$port"
-    # Dovecot goes to the background; its output must not hold the caller's pipes open.
-    if dovecot -c "$state/dovecot.conf" </dev/null >"$state/start.log" 2>&1; then
-      wait_for_greeting "$port" || show_log_and_fail "$state" "no \"+OK\" greeting on $HOST:$port"
-      write_environment "$state" "$port"
-      echo "dovecot-fixture: POP3 on $HOST:$port, state in $state"
-      return 0
-    fi
-    # Another program may have taken the port since it was picked.
-    grep -q 'Address already in use' "$state/start.log" || break
+  make_certificates "$state"
+  start_main_instance "$state" "$server"
+  for instance in "${REJECTED_INSTANCES[@]}"; do start_rejected_instance "$state" "$server" "$instance"; done
+  wait_for_greeting "$MAIN_PORT" || show_log_and_fail "$state" "no \"+OK\" greeting on $HOST:$MAIN_PORT"
+  for port in "$MAIN_TLS_PORT" "${REJECTED_PORTS[@]}"; do
+    wait_for_port "$port" || show_log_and_fail "$state" "nothing listens on $HOST:$port"
   done
-  show_log_and_fail "$state" "dovecot did not start"
+  write_environment "$state" "$MAIN_PORT" "$MAIN_TLS_PORT"
+  echo "dovecot-fixture: POP3 on $HOST:$MAIN_PORT, POP3 over TLS on $HOST:$MAIN_TLS_PORT, state in $state"
 }
 
 choose_users() {

@@ -27,6 +27,10 @@ const std::string& Setting(const Settings& settings, const std::string& key) {
   return found->second;
 }
 
+std::uint16_t Port(const Settings& settings, const std::string& key) {
+  return static_cast<std::uint16_t>(std::stoul(Setting(settings, key)));
+}
+
 DovecotAccount Account(const Settings& settings, const std::string& name) {
   return {Setting(settings, name + "_USER"), Setting(settings, name + "_PASS")};
 }
@@ -37,7 +41,12 @@ DovecotFixture LoadDovecotFixture() {
   const Settings settings = ReadSettings(PBW_DOVECOT_ENV_FILE);
   DovecotFixture fixture;
   fixture.host = Setting(settings, "HOST");
-  fixture.port = static_cast<std::uint16_t>(std::stoul(Setting(settings, "PORT")));
+  fixture.port = Port(settings, "PORT");
+  fixture.tls.port = Port(settings, "TLS_PORT");
+  fixture.tls.selfSignedPort = Port(settings, "SELFSIGNED_PORT");
+  fixture.tls.unknownCaPort = Port(settings, "UNKNOWNCA_PORT");
+  fixture.tls.expiredPort = Port(settings, "EXPIRED_PORT");
+  fixture.tls.testCaFile = std::string(PBW_DOVECOT_HOST_ROOT) + Setting(settings, "TEST_CA");
   fixture.full = Account(settings, "FULL");
   fixture.empty = Account(settings, "EMPTY");
   fixture.umlaut = Account(settings, "UMLAUT");

@@ -13,9 +13,19 @@ struct DovecotAccount {
   std::string password;
 };
 
+// POP3 over implicit TLS. The certificates all name "localhost".
+struct DovecotTls {
+  std::uint16_t port = 0;            // 995 when run as root; a certificate from the test CA
+  std::uint16_t selfSignedPort = 0;  // a self-signed certificate
+  std::uint16_t unknownCaPort = 0;   // from a CA that is nowhere trusted, sent without it
+  std::uint16_t expiredPort = 0;     // from the test CA, expired
+  std::string testCaFile;            // the test CA's certificate (PEM), as this program can open it
+};
+
 struct DovecotFixture {
   std::string host;
   std::uint16_t port = 0;
+  DovecotTls tls;
   DovecotAccount full;    // one message waiting
   DovecotAccount empty;   // no message
   DovecotAccount umlaut;  // a password beyond ASCII, no message

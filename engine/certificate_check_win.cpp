@@ -1,0 +1,113 @@
+#include "engine/certificate_check_win.h"
+
+#include <memory>
+#include <vector>
+
+namespace pbw {
+namespace {
+
+static_assert(chain_error::kNotTimeValid == CERT_TRUST_IS_NOT_TIME_VALID);
+static_assert(chain_error::kNotSignatureValid == CERT_TRUST_IS_NOT_SIGNATURE_VALID);
+static_assert(chain_error::kUntrustedRoot == CERT_TRUST_IS_UNTRUSTED_ROOT);
+static_assert(chain_error::kRevocationUnknown == CERT_TRUST_REVOCATION_STATUS_UNKNOWN);
+static_assert(chain_error::kCyclic == CERT_TRUST_IS_CYCLIC);
+static_assert(chain_error::kPartialChain == CERT_TRUST_IS_PARTIAL_CHAIN);
+static_assert(chain_error::kOfflineRevocation == CERT_TRUST_IS_OFFLINE_REVOCATION);
+static_assert(policy_error::kExpired == static_cast<std::uint32_t>(CERT_E_EXPIRED));
+static_assert(policy_error::kUntrustedRoot == static_cast<std::uint32_t>(CERT_E_UNTRUSTEDROOT));
+static_assert(policy_error::kChaining == static_cast<std::uint32_t>(CERT_E_CHAINING));
+static_assert(policy_error::kUntrustedTestRoot == static_cast<std::uint32_t>(CERT_E_UNTRUSTEDTESTROOT));
+static_assert(policy_error::kRevocationFailure == static_cast<std::uint32_t>(CERT_E_REVOCATION_FAILURE));
+static_assert(policy_error::kNameMismatch == static_cast<std::uint32_t>(CERT_E_CN_NO_MATCH));
+static_assert(policy_error::kUntrustedCa == static_cast<std::uint32_t>(CERT_E_UNTRUSTEDCA));
+static_assert(policy_error::kNoRevocationCheck == static_cast<std::uint32_t>(CRYPT_E_NO_REVOCATION_CHECK));
+static_assert(policy_error::kRevocationOffline == static_cast<std::uint32_t>(CRYPT_E_REVOCATION_OFFLINE));
+
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { ::LocalFree(memory); }
+};
+
+std::vector<std::wstring> DnsNames(PCCERT_CONTEXT certificate) {
+  const CERT_INFO& info = *certificate->pCertInfo;
+  const PCERT_EXTENSION extension = ::CertFindExtension(szOID_SUBJECT_ALT_NAME2, info.cExtension, info.rgExtension);
+  if (!extension) return {};
+  CERT_ALT_NAME_INFO* decoded = nullptr;
+  DWORD size = 0;
+  if (!::CryptDecodeObjectEx(X509_ASN_ENCODING, X509_ALTERNATE_NAME, extension->Value.pbData, extension->Value.cbData,
+                             CRYPT_DECODE_ALLOC_FLAG, nullptr, &decoded, &size)) {
+    return {};
+  }
+  const std::unique_ptr<CERT_ALT_NAME_INFO, LocalFreeDeleter> owned(decoded);
+  std::vector<std::wstring> names;
+  for (DWORD i = 0; i < decoded->cAltEntry; ++i) {
+    const CERT_ALT_NAME_ENTRY& entry = decoded->rgAltEntry[i];
+    if (entry.dwAltNameChoice == CERT_ALT_NAME_DNS_NAME && entry.pwszDNSName) names.emplace_back(entry.pwszDNSName);
+  }
+  // A SAN extension without DNS names still rules out the common name; keep that apart from "none".
+  if (names.empty()) names.emplace_back();
+  return names;
+}
+
+std::wstring CommonName(PCCERT_CONTEXT certificate) {
+  auto* oid = const_cast<char*>(szOID_COMMON_NAME);
+  const DWORD length = ::CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, nullptr, 0);
+  std::wstring name(length, L'\0');
+  ::CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, name.data(), length);
+  name.resize(name.find(L'\0') == std::wstring::npos ? name.size() : name.find(L'\0'));
+  return name;
+}
+
+std::wstring NameText(CERT_NAME_BLOB* name) {
+  constexpr DWORD kFormat = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG;
+  const DWORD length = ::CertNameToStrW(X509_ASN_ENCODING, name, kFormat, nullptr, 0);
+  std::wstring text(length, L'\0');
+  ::CertNameToStrW(X509_ASN_ENCODING, name, kFormat, text.data(), length);
+  text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
+  return text;
+}
+
+}  // namespace
+
+std::wstring SubjectText(PCCERT_CONTEXT certificate) { return NameText(&certificate->pCertInfo->Subject); }
+std::wstring IssuerText(PCCERT_CONTEXT certificate) { return NameText(&certificate->pCertInfo->Issuer); }
+
+CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const std::wstring& host) {
+  if (!certificate) return {TlsOutcome::kFailed, static_cast<std::uint32_t>(SEC_E_CERT_UNKNOWN)};
+
+  auto* serverAuth = const_cast<char*>(szOID_PKIX_KP_SERVER_AUTH);
+  CERT_CHAIN_PARA chainPara{};
+  chainPara.cbSize = sizeof chainPara;
+  chainPara.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
+  chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
+  chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = &serverAuth;
+  PCCERT_CHAIN_CONTEXT chainContext = nullptr;
+  if (!::CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
+                                 CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, nullptr, &chainContext)) {
+    return {TlsOutcome::kFailed, static_cast<std::uint32_t>(::GetLastError())};
+  }
+  const UniqueCertificateChain chain(chainContext);
+
+  std::wstring serverName = host;
+  SSL_EXTRA_CERT_CHAIN_POLICY_PARA sslPara{};
+  sslPara.cbSize = sizeof sslPara;
+  sslPara.dwAuthType = AUTHTYPE_SERVER;
+  sslPara.pwszServerName = serverName.data();
+  CERT_CHAIN_POLICY_PARA policyPara{};
+  policyPara.cbSize = sizeof policyPara;
+  policyPara.dwFlags = CERT_CHAIN_POLICY_IGNORE_ALL_REV_UNKNOWN_FLAGS;
+  policyPara.pvExtraPolicyPara = &sslPara;
+  CERT_CHAIN_POLICY_STATUS policyStatus{};
+  policyStatus.cbSize = sizeof policyStatus;
+  if (!::CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain.get(), &policyPara, &policyStatus)) {
+    return {TlsOutcome::kFailed, static_cast<std::uint32_t>(::GetLastError())};
+  }
+
+  const std::uint32_t chainErrors = chain.get()->TrustStatus.dwErrorStatus;
+  const bool nameMatches = CertificateNameMatches(host, DnsNames(certificate), CommonName(certificate));
+  const TlsOutcome outcome = JudgeCertificate(chainErrors, policyStatus.dwError, nameMatches);
+  std::uint32_t code = policyStatus.dwError != 0 ? policyStatus.dwError : chainErrors;
+  if (code == 0 && !nameMatches) code = static_cast<std::uint32_t>(CERT_E_CN_NO_MATCH);
+  return {outcome, code};
+}
+
+}  // namespace pbw

@@ -1,0 +1,62 @@
+#pragma once
+// The client side of one TLS connection through Schannel, without any socket: bytes from the network
+// go in, bytes for the network and decrypted data come out. The caller moves the bytes, so nothing
+// here ever waits. The server's certificate is not judged here (manual validation): see
+// certificate_check_win.h.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/crypt_handles_win.h"
+
+namespace pbw {
+
+// Client credentials allowing TLS 1.2 and newer only.
+class TlsCredentials {
+ public:
+  enum class Form { kSchCredentials, kSchannelCred };
+
+  // The newer form where the system knows it (it alone offers TLS 1.3), otherwise the older one.
+  static SECURITY_STATUS Acquire(UniqueCredentials& credentials);
+  static SECURITY_STATUS AcquireAs(Form form, UniqueCredentials& credentials);
+};
+
+class TlsChannel {
+ public:
+  enum class State { kHandshaking, kEstablished, kClosed, kFailed };
+
+  // `host` is sent as the server name (SNI).
+  explicit TlsChannel(std::wstring host) : host_(std::move(host)) {}
+
+  // Begins the handshake: its first message is appended to `toSend`.
+  SECURITY_STATUS Start(std::string& toSend);
+  // Takes bytes from the network. Handshake messages are appended to `toSend`, decrypted application
+  // data to `plain` (also data that came together with the handshake's last message). A failure
+  // code means the channel is unusable.
+  SECURITY_STATUS Receive(std::string_view bytes, std::string& toSend, std::string& plain);
+  // Appends the records carrying `plain` to `toSend`; only once established.
+  SECURITY_STATUS Encrypt(std::string_view plain, std::string& toSend);
+
+  State GetState() const { return state_; }
+  // Once established: the certificate the server presented (with the other certificates it sent in
+  // its store), the protocol bits (SP_PROT_*) and the cipher suite's name.
+  UniqueCertificate RemoteCertificate();
+  std::uint32_t Protocol();
+  std::wstring CipherName();
+
+ private:
+  SECURITY_STATUS Handshake(std::string& toSend, bool evenWithoutInput);
+  SECURITY_STATUS DecryptAll(std::string& toSend, std::string& plain);
+  SECURITY_STATUS Fail(SECURITY_STATUS status);
+
+  std::wstring host_;
+  UniqueCredentials credentials_;
+  UniqueSecurityContext context_;
+  State state_ = State::kHandshaking;
+  SecPkgContext_StreamSizes sizes_{};
+  // Received bytes not yet consumed: a partial handshake message or record.
+  std::string incoming_;
+};
+
+}  // namespace pbw

@@ -1,0 +1,118 @@
+#include "engine/tls_outcome.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pbw {
+namespace {
+
+bool Any(std::uint32_t bits, std::uint32_t mask) { return (bits & mask) != 0; }
+
+bool IsOneOf(std::uint32_t code, std::initializer_list<std::uint32_t> codes) {
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+           return AsciiLower(x) == AsciiLower(y);
+         });
+}
+
+std::wstring_view WithoutFinalDot(std::wstring_view name) {
+  if (!name.empty() && name.back() == L'.') name.remove_suffix(1);
+  return name;
+}
+
+bool NameMatches(std::wstring_view host, std::wstring_view pattern) {
+  host = WithoutFinalDot(host);
+  pattern = WithoutFinalDot(pattern);
+  if (host.empty() || pattern.empty()) return false;
+  if (pattern.substr(0, 2) != L"*.") return EqualIgnoringCase(host, pattern);
+  // "*.example.com": one whole label, and never a bare top-level domain such as "*.com".
+  const std::wstring_view suffix = pattern.substr(1);
+  if (suffix.find(L'.', 1) == std::wstring_view::npos) return false;
+  const auto firstDot = host.find(L'.');
+  return firstDot != 0 && firstDot != std::wstring_view::npos && EqualIgnoringCase(host.substr(firstDot), suffix);
+}
+
+// A certificate's text may hold line breaks; the trace line must stay one line.
+std::wstring OnOneLine(std::wstring_view text) {
+  std::wstring line(text);
+  std::replace_if(line.begin(), line.end(), [](wchar_t c) { return c < L' '; }, L' ');
+  return line;
+}
+
+std::wstring Hex32(std::uint32_t value) {
+  constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+  std::wstring text = L"0x00000000";
+  for (std::size_t i = 0; i < 8; ++i) text[9 - i] = kDigits[(value >> (4 * i)) & 0xF];
+  return text;
+}
+
+}  // namespace
+
+std::wstring_view TlsFailureText(TlsOutcome outcome) {
+  switch (outcome) {
+    case TlsOutcome::kEstablished:
+      return {};
+    case TlsOutcome::kUntrustedCertificate:
+      return status_text::kTlsUntrusted;
+    case TlsOutcome::kWrongHost:
+      return status_text::kTlsWrongHost;
+    case TlsOutcome::kExpiredCertificate:
+      return status_text::kTlsExpired;
+    case TlsOutcome::kFailed:
+      break;
+  }
+  return status_text::kTlsFailed;
+}
+
+TlsOutcome JudgeCertificate(std::uint32_t chainErrors, std::uint32_t policyError, bool nameMatches) {
+  using namespace chain_error;
+  const std::uint32_t faults = chainErrors & ~(kRevocationUnknown | kOfflineRevocation);
+  const bool policyFault =
+      policyError != 0 && !IsOneOf(policyError, {policy_error::kRevocationFailure, policy_error::kNoRevocationCheck,
+                                                 policy_error::kRevocationOffline});
+  if (Any(faults, kUntrustedRoot | kPartialChain | kCyclic | kNotSignatureValid) ||
+      IsOneOf(policyError, {policy_error::kUntrustedRoot, policy_error::kChaining, policy_error::kUntrustedTestRoot,
+                            policy_error::kUntrustedCa})) {
+    return TlsOutcome::kUntrustedCertificate;
+  }
+  if (Any(faults, kNotTimeValid) || policyError == policy_error::kExpired) return TlsOutcome::kExpiredCertificate;
+  if (!nameMatches || policyError == policy_error::kNameMismatch) return TlsOutcome::kWrongHost;
+  if (faults != 0 || policyFault) return TlsOutcome::kFailed;
+  return TlsOutcome::kEstablished;
+}
+
+bool CertificateNameMatches(std::wstring_view host, const std::vector<std::wstring>& dnsNames,
+                            std::wstring_view commonName) {
+  if (dnsNames.empty()) return NameMatches(host, commonName);
+  return std::any_of(dnsNames.begin(), dnsNames.end(), [&](const std::wstring& name) { return NameMatches(host, name); });
+}
+
+std::wstring TlsProtocolName(std::uint32_t protocol) {
+  struct Known {
+    std::uint32_t bits;
+    const wchar_t* name;
+  };
+  static constexpr std::array<Known, 5> kKnown = {{{0x3000, L"TLS 1.3"},
+                                                   {0x0C00, L"TLS 1.2"},
+                                                   {0x0300, L"TLS 1.1"},
+                                                   {0x00C0, L"TLS 1.0"},
+                                                   {0x0030, L"SSL 3.0"}}};
+  for (const Known& known : kKnown) {
+    if (Any(protocol, known.bits)) return known.name;
+  }
+  return L"Protokoll " + Hex32(protocol);
+}
+
+std::wstring TlsTraceLine(const TlsConnectionFacts& facts) {
+  return OnOneLine(facts.protocol) + L", " + OnOneLine(facts.cipher) + L", Zertifikat: " + OnOneLine(facts.subject) +
+         L" ausgestellt von " + OnOneLine(facts.issuer) + L"\r\n";
+}
+
+std::wstring TlsFailureTraceLine(std::uint32_t code) { return L"TLS failed: " + Hex32(code) + L"\r\n"; }
+
+}  // namespace pbw

@@ -1,0 +1,68 @@
+// The real PBW.exe against a real POP3 server over implicit TLS on 127.0.0.1:995: the user types
+// "localhost:995" and presses "&Test". Whether the server's certificate is trusted is decided by the
+// test CA's presence among this Wine prefix's trusted roots, read anew by each PBW.exe.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/wide_text_win.h"
+#include "tests/support/dovecot/dovecot_fixture.h"
+#include "tests/support/pbw_remote_win.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/support/trusted_root_win.h"
+
+namespace pbw {
+namespace {
+
+constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
+
+class EndToEndTls : public ::testing::Test {
+ protected:
+  EndToEndTls() : folder_(L"pbw-e2e-tls"), dovecot_(testing::LoadDovecotFixture()) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey);
+    exe_ = folder_.Path() / L"PBW.exe";
+    std::filesystem::copy_file(testing::WindowsPath(PBW_EXE_BUILD_PATH), exe_);
+  }
+  ~EndToEndTls() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey); }
+
+  // Stores the account of the mailbox that holds mail, on "localhost:995", and presses "&Test".
+  void TestTheFullMailbox(const testing::RunningPbw& pbw) {
+    ASSERT_EQ(dovecot_.tls.port, 995) << "the fixture listens on 995 only when run as root";
+    pbw.TrayNotification(WM_LBUTTONDOWN);
+    pbw.SetText(ControlId::ServerNameTB, L"localhost:995");
+    pbw.SetText(ControlId::PostfachNameTB, WideFromCodePage(dovecot_.full.user, CP_UTF8));
+    pbw.SetText(ControlId::PasswortTB, WideFromCodePage(dovecot_.full.password, CP_UTF8));
+    pbw.Press(ControlId::Btn2);
+  }
+
+  std::wstring Exe() const { return exe_.wstring(); }
+  const testing::DovecotFixture& Dovecot() const { return dovecot_; }
+
+ private:
+  testing::TemporaryFolder folder_;
+  std::filesystem::path exe_;
+  testing::DovecotFixture dovecot_;
+};
+
+TEST_F(EndToEndTls, ATrustedServerOn995FindsNewMail) {
+  const testing::TrustedRoot ca(Dovecot().tls.testCaFile);
+  ASSERT_TRUE(ca.Added());
+  testing::RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  TestTheFullMailbox(pbw);
+  EXPECT_TRUE(pbw.WaitForStatus(L" Neue Mail liegt vor ...")) << pbw.StatusLine();
+}
+
+TEST_F(EndToEndTls, AnUntrustedCertificateIsReportedAtOnce) {
+  testing::RemoveTrustedRoot(testing::LoadPemCertificate(Dovecot().tls.testCaFile).get());
+  testing::RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  TestTheFullMailbox(pbw);
+  // The wait's safety limit lies far below the 90 seconds of the reply watchdog.
+  EXPECT_TRUE(pbw.WaitForStatus(L" Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig"))
+      << pbw.StatusLine();
+}
+
+}  // namespace
+}  // namespace pbw
