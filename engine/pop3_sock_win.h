@@ -4,8 +4,9 @@
 //
 // A connection is tagged with a generation number that every message of it carries (the socket
 // events in their message number), so nothing of a closed connection reaches the next one even
-// though Winsock reuses socket handle values. Failures (unknown host, refused connection, reset)
-// close it quietly; the owner learns of them only by the silence.
+// though Winsock reuses socket handle values. Failures of the TCP connection (unknown host, refused
+// connection, reset) close it quietly; the owner learns of them only by the silence. Failures of a
+// TLS channel, the server's hang-up during its handshake included, are reported.
 //
 // The bytes received pass through ReadChunk into the unread buffer, the bytes to send through
 // SendData into the unsent queue. With implicit TLS a TLS channel sits at both places: the handshake

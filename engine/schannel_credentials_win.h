@@ -9,6 +9,8 @@
 #define SECURITY_WIN32
 #endif
 #include <security.h>
+// Not all SDKs' schannel.h bring the certificate types along (and WIN32_LEAN_AND_MEAN leaves them out).
+#include <wincrypt.h>
 #include <schannel.h>
 
 #ifndef SCH_CREDENTIALS_VERSION

@@ -18,12 +18,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The trace line of the last established channel.
+std::wstring lastTlsLine;
+
 // Milliseconds from Connect to the first delivered bytes, or a negative value when none came.
 double TimeToGreeting(const std::wstring& host, std::uint16_t port, pbw::ConnectionSecurity security) {
   std::string received;
   bool failed = false;
   pbw::Pop3Sock sock([&](std::int32_t) { received += sock.GetData(); },
-                     [&](const pbw::TlsReport& report) { failed = report.outcome != pbw::TlsOutcome::kEstablished; });
+                     [&](const pbw::TlsReport& report) {
+                       failed = report.outcome != pbw::TlsOutcome::kEstablished;
+                       if (!failed) lastTlsLine = pbw::TlsTraceLine(report.facts);
+                     });
   const auto start = Clock::now();
   sock.Connect(host, port, security);
   if (!pbw::testing::PumpMessagesUntil([&] { return failed || !received.empty(); }) || failed) return -1;
@@ -53,5 +59,6 @@ int main(int argc, char** argv) {
   }
   Report("plain, to greeting", plain);
   Report("TLS, to greeting", tls);
+  std::printf("%ls", lastTlsLine.c_str());
   return 0;
 }
