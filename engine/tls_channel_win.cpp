@@ -114,8 +114,8 @@ SECURITY_STATUS TlsChannel::Handshake(std::string& toSend, bool evenWithoutInput
     TakeToken(out, toSend);
     // The rest of the message has not arrived yet.
     if (status == SEC_E_INCOMPLETE_MESSAGE) return SEC_E_OK;
-    // The server asked for a client certificate: go on without one, with the same input.
-    if (status == SEC_I_INCOMPLETE_CREDENTIALS) continue;
+    // The server asked for a client certificate: go on without one, with the same input (once).
+    if (status == SEC_I_INCOMPLETE_CREDENTIALS && !std::exchange(withoutClientCertificate_, true)) continue;
     if (status != SEC_E_OK && status != SEC_I_CONTINUE_NEEDED) return Fail(status);
     // What the step did not consume begins the next message, or (at the end) the first records.
     if (in[1].BufferType == SECBUFFER_EXTRA && in[1].cbBuffer > 0) {

@@ -54,6 +54,7 @@ class TlsChannel {
   UniqueCredentials credentials_;
   UniqueSecurityContext context_;
   State state_ = State::kHandshaking;
+  bool withoutClientCertificate_ = false;
   SecPkgContext_StreamSizes sizes_{};
   // Received bytes not yet consumed: a partial handshake message or record.
   std::string incoming_;

@@ -20,8 +20,9 @@ readonly WRONG_PASS=Falsch-9                       # right for no account
 
 readonly HOST=127.0.0.1
 readonly START_ATTEMPTS=5
-# Port 995 may be held for a while by another test run's server.
-readonly TLS_PORT_ATTEMPTS=60
+# Port 995 may be held by the server of another test run on this machine, for as long as that run's
+# tests need it: wait for it, one attempt a second.
+readonly TLS_PORT_ATTEMPTS=300
 # The instances that present a certificate to be rejected.
 readonly REJECTED_INSTANCES=(selfsigned unknownca expired)
 readonly GREETING_WAIT_SECONDS=30
@@ -45,27 +46,33 @@ server_folder_of() {
 # Instance "main" keeps the names it had before there were others.
 instance_suffix() { [ "$1" = main ] || echo "-$1"; }
 
-stop_instance() {
-  local state=$1 server=$2 suffix pid tenths
+# The master of one instance, if it still runs. A master that died long ago may have left its
+# number to an unrelated process: that one is not named.
+instance_master() {
+  local state=$1 server=$2 suffix pid
   suffix=$(instance_suffix "$3")
   [ -f "$server/run$suffix/master.pid" ] || return 0
   pid=$(cat "$server/run$suffix/master.pid")
-  # The master ends its own children when it is asked to stop. A master that died long ago may
-  # have left its number to an unrelated process: that one is left alone.
-  if grep -qaF "$state/dovecot$suffix.conf" "/proc/$pid/cmdline" 2>/dev/null && kill -TERM "$pid"; then
-    for ((tenths = 0; tenths < 100; tenths++)); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-  fi
+  grep -qaF "$state/dovecot$suffix.conf" "/proc/$pid/cmdline" 2>/dev/null && echo "$pid"
+  return 0
 }
 
 stop_server() {
-  local state=$1 server instance
+  local state=$1 server instance pid tenths masters=()
   server=$(server_folder_of "$state")
   if [ -n "$server" ]; then
-    for instance in main "${REJECTED_INSTANCES[@]}"; do stop_instance "$state" "$server" "$instance"; done
+    for instance in main "${REJECTED_INSTANCES[@]}"; do
+      pid=$(instance_master "$state" "$server" "$instance")
+      # A master ends its own children when it is asked to stop; all are asked at once.
+      [ -n "$pid" ] && kill -TERM "$pid" 2>/dev/null && masters+=("$pid")
+    done
+    for pid in "${masters[@]}"; do
+      for ((tenths = 0; tenths < 100; tenths++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+      done
+      kill -KILL "$pid" 2>/dev/null || true
+    done
     rm -rf "$server"
   fi
   # Only what start made: a mistaken folder argument costs nothing else.
@@ -317,6 +324,7 @@ start_main_instance() {
     MAIN_PORT=$(pick_port)
     if [ "$(id -u)" -eq 0 ]; then MAIN_TLS_PORT=995; else MAIN_TLS_PORT=$(pick_port); fi
     start_instance "$state" "$server" main "$MAIN_PORT" "$MAIN_TLS_PORT" localhost && return 0
+    ((attempt == 1)) && echo "dovecot-fixture: port $MAIN_TLS_PORT is taken; waiting for it" >&2
     sleep 1
   done
   show_log_and_fail "$state" "dovecot did not start: port $MAIN_TLS_PORT stays taken"
