@@ -1,5 +1,5 @@
-// Prints how long the socket takes from Connect to the delivered greeting, plain and over TLS,
-// against the tests' private Dovecot. A measuring tool for developers, not a test:
+// Prints how long the socket takes from Connect to the delivered greeting, and to the answer of
+// "LIST 1" after USER and PASS (a whole check), plain and over TLS, against the tests' private Dovecot. A measuring tool for developers, not a test:
 //   pop3_sock_benchmark [rounds]      (the Dovecot fixture must be running)
 
 #include <algorithm>
@@ -21,8 +21,10 @@ using Clock = std::chrono::steady_clock;
 // The trace line of the last established channel.
 std::wstring lastTlsLine;
 
-// Milliseconds from Connect to the first delivered bytes, or a negative value when none came.
-double TimeToGreeting(const std::wstring& host, std::uint16_t port, pbw::ConnectionSecurity security) {
+// Milliseconds from Connect to the reply of the last of `commands` (none: to the greeting), or a
+// negative value when a reply did not come.
+double TimeToReply(const std::wstring& host, std::uint16_t port, pbw::ConnectionSecurity security,
+                   const std::vector<std::string>& commands) {
   std::string received;
   bool failed = false;
   pbw::Pop3Sock sock([&](std::int32_t) { received += sock.GetData(); },
@@ -32,7 +34,15 @@ double TimeToGreeting(const std::wstring& host, std::uint16_t port, pbw::Connect
                      });
   const auto start = Clock::now();
   sock.Connect(host, port, security);
-  if (!pbw::testing::PumpMessagesUntil([&] { return failed || !received.empty(); }) || failed) return -1;
+  const auto awaitLine = [&] {
+    return pbw::testing::PumpMessagesUntil([&] { return failed || received.find('\n') != std::string::npos; }) &&
+           !failed && std::exchange(received, {}).rfind("+OK", 0) == 0;
+  };
+  if (!awaitLine()) return -1;
+  for (const std::string& command : commands) {
+    sock.SendData(command);
+    if (!awaitLine()) return -1;
+  }
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
@@ -51,14 +61,19 @@ int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   const pbw::testing::DovecotFixture dovecot = pbw::testing::LoadDovecotFixture();
   const pbw::testing::TrustedRoot ca(dovecot.tls.testCaFile);
-  std::vector<double> plain;
-  std::vector<double> tls;
+  const std::vector<std::string> check = {"USER " + dovecot.full.user + "\r\n",
+                                          "PASS " + dovecot.full.password + "\r\n", "LIST 1\r\n"};
+  std::vector<double> plainGreeting, tlsGreeting, plainCheck, tlsCheck;
   for (int i = 0; i < rounds; ++i) {
-    plain.push_back(TimeToGreeting(L"localhost", dovecot.port, pbw::ConnectionSecurity::kPlain));
-    tls.push_back(TimeToGreeting(L"localhost", dovecot.tls.port, pbw::ConnectionSecurity::kImplicitTls));
+    plainGreeting.push_back(TimeToReply(L"localhost", dovecot.port, pbw::ConnectionSecurity::kPlain, {}));
+    tlsGreeting.push_back(TimeToReply(L"localhost", dovecot.tls.port, pbw::ConnectionSecurity::kImplicitTls, {}));
+    plainCheck.push_back(TimeToReply(L"localhost", dovecot.port, pbw::ConnectionSecurity::kPlain, check));
+    tlsCheck.push_back(TimeToReply(L"localhost", dovecot.tls.port, pbw::ConnectionSecurity::kImplicitTls, check));
   }
-  Report("plain, to greeting", plain);
-  Report("TLS, to greeting", tls);
+  Report("plain, to greeting", plainGreeting);
+  Report("TLS, to greeting", tlsGreeting);
+  Report("plain, to LIST reply", plainCheck);
+  Report("TLS, to LIST reply", tlsCheck);
   std::printf("%ls", lastTlsLine.c_str());
   return 0;
 }
