@@ -14,24 +14,9 @@ namespace {
 
 constexpr std::array<const wchar_t*, 2> kHelpStartPages = {L"hilfe.htm", L"index.htm"};
 
-// A drive without a medium would otherwise ask the user with a system message box.
-class QuietCriticalErrors {
- public:
-  QuietCriticalErrors() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-  ~QuietCriticalErrors() { ::SetThreadErrorMode(previous_, nullptr); }
-  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
-  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
-
 }  // namespace
 
-bool FileExists(const std::wstring& path) {
-  const QuietCriticalErrors quiet;
-  return FindsOrdinaryFile(path);
-}
+bool FileExists(const std::wstring& path) { return FindsOrdinaryFile(path); }
 
 std::optional<std::wstring> FindOnlineHelp(const std::wstring& programFolder) {
   for (const wchar_t* page : kHelpStartPages) {
