@@ -1,18 +1,14 @@
-// The check engine with the real socket and mail-client starter against the tests' private Dovecot:
-// a real POP3 server decides every outcome. Only the window's parts are stand-ins.
+// The check engine with the real socket, probe, clock and mail-client starter against the tests'
+// private Dovecot: a real POP3 server decides every outcome. Only the window's parts are stand-ins.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "common/wide_text_win.h"
-#include "engine/mail_client_starter_win.h"
-#include "engine/pop3_check.h"
-#include "engine/pop3_sock_win.h"
 #include "engine/server_address.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
-#include "tests/support/engine_stand_ins.h"
-#include "tests/support/message_pump_win.h"
+#include "tests/support/live_engine_win.h"
 #include "tests/support/stand_in_mail_client_win.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/trusted_root_win.h"
@@ -29,7 +25,7 @@ const std::wstring kLoginRejected = L" Postfach und/oder Passwort nicht korrekt.
 
 std::wstring FromUtf8(const std::string& bytes) { return WideFromCodePage(bytes, CP_UTF8); }
 
-struct DovecotEngine {
+struct DovecotEngine : testing::LiveEngine {
   explicit DovecotEngine(const DovecotFixture& dovecot)
       : DovecotEngine(FromUtf8(dovecot.host) + L":" + std::to_wstring(dovecot.port)) {}
   explicit DovecotEngine(const std::wstring& server) { fields.server = server; }
@@ -39,24 +35,8 @@ struct DovecotEngine {
     fields.mailbox = FromUtf8(user);
     fields.password = FromUtf8(password);
     check.StartPop3Check();
-    // Every outcome leaves the status line with something other than the two texts of a start.
-    return testing::PumpMessagesUntil([&] {
-      return status.Text() != L" Anmeldung an das Mailkonto läuft ..." &&
-             status.Text() != L" Das Mailkonto wird geöffnet ...";
-    });
+    return PumpUntilOutcome();
   }
-
-  testing::TimerStandIn tick;
-  testing::StatusStandIn status;
-  testing::TraceStandIn trace;
-  StatusAndTrace output{status, trace};
-  testing::FieldsStandIn fields;
-  testing::ProbeStandIn probe;
-  testing::ClockStandIn clock;
-  MailClientStarter starter;
-  Pop3Sock socket{[this](std::int32_t waiting) { check.Pop3Sock_DataArrival(waiting); },
-                  [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
-  Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
 };
 
 TEST(DovecotSession, NewMailStartsTheMailClient) {

@@ -6,12 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "engine/connection_probe_win.h"
-#include "engine/local_clock_win.h"
-#include "engine/mail_client_starter_win.h"
-#include "engine/pop3_check.h"
-#include "engine/pop3_sock_win.h"
-#include "tests/support/engine_stand_ins.h"
+#include "tests/support/live_engine_win.h"
 #include "tests/support/message_pump_win.h"
 #include "tests/support/scripted_pop3_server_win.h"
 #include "tests/support/stand_in_mail_client_win.h"
@@ -27,30 +22,7 @@ using namespace std::string_literals;
 const std::wstring kTimeout = L" Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen.";
 const std::string kCommands = "USER vorname.nachname@example.com\r\nPASS geheim\r\nLIST 1\r\n";
 
-struct LiveEngine {
-  testing::TimerStandIn tick;
-  testing::StatusStandIn status;
-  testing::TraceStandIn trace;
-  StatusAndTrace output{status, trace};
-  testing::FieldsStandIn fields;
-  InternetConnectionProbe probe;
-  LocalClock clock;
-  MailClientStarter starter;
-  int notifications = 0;
-  Pop3Sock socket{[this](std::int32_t waiting) {
-                    ++notifications;
-                    check.Pop3Sock_DataArrival(waiting);
-                  },
-                  [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
-  Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
-
-  bool PumpUntilStatus(const std::wstring& text) {
-    return PumpMessagesUntil([&] { return status.Text() == text; });
-  }
-  void Ticks(int count) {
-    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
-  }
-};
+using testing::LiveEngine;
 
 std::vector<Server::Step> LoginThen(const std::string& listReply) {
   return {Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),

@@ -1,0 +1,47 @@
+#pragma once
+// The check engine on the real socket, probe, clock and mail-client starter; only the window's
+// parts (status line, trace, fields, watchdog timer) are stand-ins, so a test steps the watchdog.
+
+#include "engine/connection_probe_win.h"
+#include "engine/local_clock_win.h"
+#include "engine/mail_client_starter_win.h"
+#include "engine/pop3_check.h"
+#include "engine/pop3_sock_win.h"
+#include "tests/support/engine_stand_ins.h"
+#include "tests/support/message_pump_win.h"
+
+namespace pbw::testing {
+
+struct LiveEngine {
+  TimerStandIn tick;
+  StatusStandIn status;
+  TraceStandIn trace;
+  StatusAndTrace output{status, trace};
+  FieldsStandIn fields;
+  InternetConnectionProbe probe;
+  LocalClock clock;
+  MailClientStarter starter;
+  int notifications = 0;
+  Pop3Sock socket{[this](std::int32_t waiting) {
+                    ++notifications;
+                    check.Pop3Sock_DataArrival(waiting);
+                  },
+                  [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
+  Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
+
+  bool PumpUntilStatus(const std::wstring& text) {
+    return PumpMessagesUntil([&] { return status.Text() == text; });
+  }
+  // Every outcome leaves the status line with something other than the two texts of a start.
+  bool PumpUntilOutcome() {
+    return PumpMessagesUntil([&] {
+      return status.Text() != L" Anmeldung an das Mailkonto läuft ..." &&
+             status.Text() != L" Das Mailkonto wird geöffnet ...";
+    });
+  }
+  void Ticks(int count) {
+    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
+  }
+};
+
+}  // namespace pbw::testing
