@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds one target: "native" (Linux, sanitizers) or "win32" (PBW.exe and its tests).
+# With --quiet the build speaks only when it fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-target=${1:?usage: build.sh native|win32}
+if [ "${1:-}" = --quiet ]; then
+  log=$(mktemp)
+  "$0" "${@:2}" >"$log" 2>&1 || { cat "$log"; rm -f "$log"; exit 1; }
+  rm -f "$log"
+  exit 0
+fi
+target=${1:?usage: build.sh [--quiet] native|win32}
 
 case "$target" in
   native) args=(-DCMAKE_BUILD_TYPE=Debug -DPBW_SANITIZE=ON) ;;

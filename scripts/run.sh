@@ -11,10 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-# The build speaks only when it fails.
-build_log=$(mktemp)
-scripts/build.sh win32 >"$build_log" 2>&1 || { cat "$build_log"; rm -f "$build_log"; exit 1; }
-rm -f "$build_log"
+scripts/build.sh --quiet win32
 build=${PBW_BUILD_ROOT:-$root/build}/win32
 pbw_exe="$build/mainwindow/PBW.exe"
 
