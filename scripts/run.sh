@@ -16,6 +16,8 @@ build=${PBW_BUILD_ROOT:-$root/build}/win32
 pbw_exe="$build/mainwindow/PBW.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
+  source scripts/wine-locale.sh
+  wine_utf8_locale
   WINEDEBUG=-all exec wine "$pbw_exe"
 fi
 

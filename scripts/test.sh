@@ -6,6 +6,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
+
+# The TLS tests reach the test server as "localhost", whose certificate bears that name.
+if ! getent ahostsv4 localhost | grep -q '^127\.0\.0\.1 '; then
+  echo "test.sh: \"localhost\" does not resolve to 127.0.0.1; add \"127.0.0.1 localhost\" to /etc/hosts" >&2
+  exit 1
+fi
+
 scripts/build.sh native
 scripts/build.sh win32
 

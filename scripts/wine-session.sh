@@ -1,7 +1,10 @@
 # Sourced: gives this shell a virtual display and a Wine prefix of its own, both removed on exit.
-# Afterwards DISPLAY, WINEPREFIX and WINEDEBUG are exported and a wineserver is kept running.
+# Afterwards DISPLAY, WINEPREFIX and WINEDEBUG are exported, the locale is a UTF-8 one and a
+# wineserver is kept running.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-locale.sh"
 
 wine_session_start() {
+  wine_utf8_locale
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   WINE_SESSION_DIR=$(mktemp -d /tmp/pbw-wine.XXXXXX)
