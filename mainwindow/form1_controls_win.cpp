@@ -88,12 +88,15 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
   // The trace holds whole server replies; lift the edit control's default limit.
   ::SendMessageW(windows_[ControlId::T], EM_SETLIMITTEXT, 0, 0);
 
+  // Decoded when the window is first shown: it starts hidden in the tray, often for the whole run.
   const HCURSOR bannerPointer = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_BANNER_POINTER));
-  MakeStretchedPicture(windows_[ControlId::Image1], LoadJpegResource(instance, IDR_MAKER_BANNER), bannerPointer,
-                       L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
-  MakeStretchedPicture(windows_[ControlId::Image2], LoadBitmapResource(instance, IDB_PARTNER_BANNER), bannerPointer,
+  MakeStretchedPicture(windows_[ControlId::Image1], [instance] { return LoadJpegResource(instance, IDR_MAKER_BANNER); },
+                       bannerPointer, L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
+  MakeStretchedPicture(windows_[ControlId::Image2],
+                       [instance] { return LoadBitmapResource(instance, IDB_PARTNER_BANNER); }, bannerPointer,
                        L"Klicken Sie hier, um die neuesten Nachrichten im Web-Magazin Netzpost zu lesen ...");
-  MakeStretchedPicture(windows_[ControlId::Image3], LoadJpegResource(instance, IDR_SIDE_PICTURE), nullptr, L"");
+  MakeStretchedPicture(windows_[ControlId::Image3], [instance] { return LoadJpegResource(instance, IDR_SIDE_PICTURE); },
+                       nullptr, L"");
 }
 
 }  // namespace pbw
