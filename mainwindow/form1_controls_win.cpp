@@ -87,6 +87,9 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
   ::SendMessageW(windows_[ControlId::PasswortTB], EM_SETPASSWORDCHAR, L'*', 0);
   // The trace holds whole server replies; lift the edit control's default limit.
   ::SendMessageW(windows_[ControlId::T], EM_SETLIMITTEXT, 0, 0);
+  // It lies below the visible client area anyway. Hidden, its text changes cost no scroll-bar
+  // updates: those made every reply of a check wait many milliseconds while the window was shown.
+  ::ShowWindow(windows_[ControlId::T], SW_HIDE);
 
   // Decoded when the window is first shown: it starts hidden in the tray, often for the whole run.
   const HCURSOR bannerPointer = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_BANNER_POINTER));
