@@ -5,8 +5,9 @@
 #
 #   scripts/bench.sh [repetitions, default 5] [idle seconds, default 60] [PBW.exe to measure, default this build's]
 #
-# It runs in a mount namespace of its own whose name server is a silent one on 127.0.0.1, so that
-# looking up a name that is not in /etc/hosts hangs; the machine's own resolver is left alone.
+# It runs in a network and mount namespace of its own: its loopback ports (Dovecot's 995 among them)
+# are its own, and its name server is a silent one on 127.0.0.1, so that looking up a name that is
+# not in /etc/hosts hangs. The machine's own network and resolver are left alone.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,27 +15,31 @@ cd "$root"
 if [ -z "${PBW_BENCH_NAMESPACE:-}" ]; then
   scripts/install-deps.sh
   scripts/build.sh --quiet win32
-  exec env PBW_BENCH_NAMESPACE=1 unshare --mount -- bash "$0" "$@"
+  exec env PBW_BENCH_NAMESPACE=1 unshare --mount --net -- bash "$0" "$@"
 fi
+ip link set lo up
 build=${PBW_BUILD_ROOT:-$root/build}/win32
 
+source scripts/wine-session.sh
 resolver=$(mktemp)
+silent_name_server=
+dovecot_state="$build/tests/support/dovecot/state"
+finish() {
+  [ -n "${WINE_SESSION_DIR:-}" ] && wine_session_stop
+  bash tests/support/dovecot/dovecot-fixture.sh stop "$dovecot_state" >/dev/null 2>&1 || true
+  [ -n "$silent_name_server" ] && kill "$silent_name_server" 2>/dev/null
+  rm -f "$resolver"
+}
+trap finish EXIT
+
 printf 'nameserver 127.0.0.1\noptions timeout:30 attempts:1\n' >"$resolver"
 mount --bind "$resolver" /etc/resolv.conf
 # Takes every question and never answers.
 perl -MIO::Socket::INET -e 'IO::Socket::INET->new(LocalAddr => "127.0.0.1:53", Proto => "udp") or die "no port 53: $!\n"; sleep' &
 silent_name_server=$!
 
-dovecot_state="$build/tests/support/dovecot/state"
 bash tests/support/dovecot/dovecot-fixture.sh start "$dovecot_state" >/dev/null
-source scripts/wine-session.sh
 wine_session_start
-finish() {
-  wine_session_stop
-  bash tests/support/dovecot/dovecot-fixture.sh stop "$dovecot_state" >/dev/null 2>&1 || true
-  kill "$silent_name_server" 2>/dev/null || true
-  rm -f "$resolver"
-}
 trap finish EXIT
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \

@@ -10,16 +10,23 @@ cd "$root"
 build=${PBW_BUILD_ROOT:-$root/build}/win32
 sessions=${1:-1000}
 
-dovecot_state="$build/tests/support/dovecot/state"
-bash tests/support/dovecot/dovecot-fixture.sh start "$dovecot_state" >/dev/null
-stop_dovecot() { bash tests/support/dovecot/dovecot-fixture.sh stop "$dovecot_state" >/dev/null 2>&1 || true; }
-if [ -z "${WINEPREFIX:-}" ]; then
-  source scripts/wine-session.sh
-  wine_session_start
-  trap 'wine_session_stop; stop_dovecot' EXIT
-else
-  trap stop_dovecot EXIT
+# In a network namespace of its own, with a Wine session of its own: Dovecot's port 995 may be
+# held by another test run on this machine.
+if [ -z "${PBW_SOAK_NAMESPACE:-}" ]; then
+  exec env PBW_SOAK_NAMESPACE=1 unshare --net -- bash "$0" "$@"
 fi
+ip link set lo up
+
+dovecot_state="$build/tests/support/dovecot/state"
+source scripts/wine-session.sh
+stop_all() {
+  [ -n "${WINE_SESSION_DIR:-}" ] && wine_session_stop
+  bash tests/support/dovecot/dovecot-fixture.sh stop "$dovecot_state" >/dev/null 2>&1 || true
+}
+trap stop_all EXIT
+bash tests/support/dovecot/dovecot-fixture.sh start "$dovecot_state" >/dev/null
+wine_session_start
+trap stop_all EXIT
 
 echo "Soak: $sessions checks of PBW.exe against Dovecot"
 # Through a file: PBW.exe inherits the Unix standard output and would hold a pipe open.
