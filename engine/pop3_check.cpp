@@ -43,36 +43,44 @@ void Pop3Check::Pop3Sock_TlsReport(const TlsReport& report) {
 
 void Pop3Check::HandlePop3Reply(const std::wstring& reply) {
   StopWatchdog();
-  parts_.output.AppendTrace(L"RCVD: " + reply);
+  // The reply goes into the trace together with the command that answers it, once that has left:
+  // the server never waits for the trace.
+  const std::wstring received = L"RCVD: " + reply;
   const bool ok = IsOkReply(reply);
   switch (checkStep_) {
     case 0:
-      return;
+      return parts_.output.AppendTrace(received);
     case kStepGreeting:
-      if (!ok) return EndPop3Session(status_text::kHostNotAnswering);
+      if (!ok) return EndAfterReply(received, status_text::kHostNotAnswering);
       checkStep_ = kStepUser;
-      return SendPop3Command(L"USER " + parts_.fields.MailboxText() + L"\r\n");
+      return SendPop3Command(received, L"USER " + parts_.fields.MailboxText() + L"\r\n");
     case kStepUser:
-      if (!ok) return EndPop3Session(status_text::kMailboxUnknown);
+      if (!ok) return EndAfterReply(received, status_text::kMailboxUnknown);
       checkStep_ = kStepPass;
-      return SendPop3Command(L"PASS " + parts_.fields.PasswordText() + L"\r\n");
+      return SendPop3Command(received, L"PASS " + parts_.fields.PasswordText() + L"\r\n");
     case kStepPass:
-      if (!ok) return EndPop3Session(status_text::kLoginRejected);
+      if (!ok) return EndAfterReply(received, status_text::kLoginRejected);
       checkStep_ = kStepList;
-      return SendPop3Command(L"LIST 1\r\n");
+      return SendPop3Command(received, L"LIST 1\r\n");
     case kStepList:
-      if (!ok) return EndPop3Session(status_text::kMailboxEmpty);
+      if (!ok) return EndAfterReply(received, status_text::kMailboxEmpty);
+      parts_.output.AppendTrace(received);
       StartMailClient();
       return EndPop3Session(status_text::kNewMail);
     default:
-      return EndPop3Session(std::wstring(status_text::kUnknownStep) + std::to_wstring(checkStep_));
+      return EndAfterReply(received, std::wstring(status_text::kUnknownStep) + std::to_wstring(checkStep_));
   }
 }
 
-void Pop3Check::SendPop3Command(const std::wstring& commandLine) {
-  parts_.output.AppendTrace(L"\r\n" + std::to_wstring(checkStep_) + L" SEND: " + commandLine);
+void Pop3Check::SendPop3Command(const std::wstring& received, const std::wstring& commandLine) {
   StartWatchdog();
   parts_.socket.SendData(ToUtf8(commandLine));
+  parts_.output.AppendTrace(received + L"\r\n" + std::to_wstring(checkStep_) + L" SEND: " + commandLine);
+}
+
+void Pop3Check::EndAfterReply(const std::wstring& received, std::wstring_view outcome) {
+  parts_.output.AppendTrace(received);
+  EndPop3Session(outcome);
 }
 
 void Pop3Check::EndPop3Session(std::wstring_view outcome) {

@@ -52,7 +52,9 @@ class Pop3Check {
 
  private:
   void HandlePop3Reply(const std::wstring& reply);
-  void SendPop3Command(const std::wstring& commandLine);
+  // Sends the command, then traces the reply it answers and the command.
+  void SendPop3Command(const std::wstring& received, const std::wstring& commandLine);
+  void EndAfterReply(const std::wstring& received, std::wstring_view outcome);
   void EndPop3Session(std::wstring_view outcome);
   void StartMailClient();
   void StartWatchdog();

@@ -87,13 +87,19 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
   ::SendMessageW(windows_[ControlId::PasswortTB], EM_SETPASSWORDCHAR, L'*', 0);
   // The trace holds whole server replies; lift the edit control's default limit.
   ::SendMessageW(windows_[ControlId::T], EM_SETLIMITTEXT, 0, 0);
+  // It lies below the visible client area anyway. Hidden, its text changes cost no scroll-bar
+  // updates: those made every reply of a check wait many milliseconds while the window was shown.
+  ::ShowWindow(windows_[ControlId::T], SW_HIDE);
 
+  // Decoded when the window is first shown: it starts hidden in the tray, often for the whole run.
   const HCURSOR bannerPointer = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_BANNER_POINTER));
-  MakeStretchedPicture(windows_[ControlId::Image1], LoadJpegResource(instance, IDR_MAKER_BANNER), bannerPointer,
-                       L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
-  MakeStretchedPicture(windows_[ControlId::Image2], LoadBitmapResource(instance, IDB_PARTNER_BANNER), bannerPointer,
+  MakeStretchedPicture(windows_[ControlId::Image1], [instance] { return LoadJpegResource(instance, IDR_MAKER_BANNER); },
+                       bannerPointer, L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
+  MakeStretchedPicture(windows_[ControlId::Image2],
+                       [instance] { return LoadBitmapResource(instance, IDB_PARTNER_BANNER); }, bannerPointer,
                        L"Klicken Sie hier, um die neuesten Nachrichten im Web-Magazin Netzpost zu lesen ...");
-  MakeStretchedPicture(windows_[ControlId::Image3], LoadJpegResource(instance, IDR_SIDE_PICTURE), nullptr, L"");
+  MakeStretchedPicture(windows_[ControlId::Image3], [instance] { return LoadJpegResource(instance, IDR_SIDE_PICTURE); },
+                       nullptr, L"");
 }
 
 }  // namespace pbw

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <utility>
 
 namespace pbw {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
 struct PictureState {
+  PictureSource decode;  // until the first paint; empty for a picture handed over ready
   UniqueBitmap picture;
   HCURSOR pointer = nullptr;
   UniqueWindow tooltip;
@@ -45,6 +47,12 @@ void PaintStretched(HWND control, HDC target, HBITMAP picture) {
   ::RestoreDC(target, saved);
 }
 
+// The picture, decoded now at the first paint; a picture that cannot be decoded is tried once.
+HBITMAP PictureOf(PictureState& state) {
+  if (state.decode) state.picture = std::exchange(state.decode, nullptr)();
+  return state.picture.get();
+}
+
 LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR data) {
   PictureState& state = *reinterpret_cast<PictureState*>(data);
@@ -54,12 +62,12 @@ LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPA
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       const HDC dc = ::BeginPaint(control, &paint);
-      PaintStretched(control, dc, state.picture.get());
+      PaintStretched(control, dc, PictureOf(state));
       ::EndPaint(control, &paint);
       return 0;
     }
     case WM_PRINTCLIENT:
-      PaintStretched(control, reinterpret_cast<HDC>(wParam), state.picture.get());
+      PaintStretched(control, reinterpret_cast<HDC>(wParam), PictureOf(state));
       return 0;
     case WM_SETCURSOR:
       if (state.pointer && LOWORD(lParam) == HTCLIENT) {
@@ -97,21 +105,32 @@ UniqueWindow MakeTooltip(HWND control, const std::wstring& text) {
   return tooltip;
 }
 
-}  // namespace
-
-void MakeStretchedPicture(HWND control, UniqueBitmap picture, HCURSOR pointer, const std::wstring& tooltip) {
+void MakeStretchedPicture(HWND control, std::unique_ptr<PictureState> state, HCURSOR pointer,
+                          const std::wstring& tooltip) {
   DWORD_PTR earlier = 0;
   std::unique_ptr<PictureState> replaced;
   if (::GetWindowSubclass(control, &PictureProcedure, kSubclassId, &earlier))
     replaced.reset(reinterpret_cast<PictureState*>(earlier));
   // A STATIC tells its parent about clicks only with SS_NOTIFY.
   ::SetWindowLongPtrW(control, GWL_STYLE, ::GetWindowLongPtrW(control, GWL_STYLE) | SS_NOTIFY);
-  auto state = std::make_unique<PictureState>();
-  state->picture = std::move(picture);
   state->pointer = pointer;
   state->tooltip = MakeTooltip(control, tooltip);
   ::SetWindowSubclass(control, &PictureProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(state.release()));
   ::InvalidateRect(control, nullptr, TRUE);
+}
+
+}  // namespace
+
+void MakeStretchedPicture(HWND control, UniqueBitmap picture, HCURSOR pointer, const std::wstring& tooltip) {
+  auto state = std::make_unique<PictureState>();
+  state->picture = std::move(picture);
+  MakeStretchedPicture(control, std::move(state), pointer, tooltip);
+}
+
+void MakeStretchedPicture(HWND control, PictureSource decode, HCURSOR pointer, const std::wstring& tooltip) {
+  auto state = std::make_unique<PictureState>();
+  state->decode = std::move(decode);
+  MakeStretchedPicture(control, std::move(state), pointer, tooltip);
 }
 
 }  // namespace pbw

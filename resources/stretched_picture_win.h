@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "common/unique_handle_win.h"
@@ -16,5 +17,12 @@ namespace pbw {
 // it is destroyed; a second call replaces all three. `pointer` is not owned: a shared cursor from
 // LoadCursorW fits.
 void MakeStretchedPicture(HWND control, UniqueBitmap picture, HCURSOR pointer, const std::wstring& tooltip);
+
+// Decodes a picture; an empty result shows nothing.
+using PictureSource = std::function<UniqueBitmap()>;
+
+// The same for a picture that is decoded only when the control is first painted: a window that
+// starts hidden pays for its pictures when it is first shown.
+void MakeStretchedPicture(HWND control, PictureSource decode, HCURSOR pointer, const std::wstring& tooltip);
 
 }  // namespace pbw

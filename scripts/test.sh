@@ -21,3 +21,6 @@ ctest --test-dir "${PBW_BUILD_ROOT:-build}/native" --output-on-failure --timeout
 source scripts/wine-session.sh
 wine_session_start
 ctest --test-dir "${PBW_BUILD_ROOT:-build}/win32" --output-on-failure --timeout 600
+
+# A short soak: PBW.exe must not grow over 100 checks against the real Dovecot.
+scripts/soak.sh 100

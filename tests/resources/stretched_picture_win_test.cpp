@@ -41,6 +41,18 @@ UniqueBitmap RedBluePicture() {
   return picture;
 }
 
+// What the control paints, on a canvas of its size.
+UniqueBitmap Printed(HWND control, int width, int height) {
+  DWORD* pixels = nullptr;
+  UniqueBitmap canvas = DibSection(width, height, &pixels);
+  const HDC dc = ::CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = ::SelectObject(dc, canvas.get());
+  ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  ::SelectObject(dc, previous);
+  ::DeleteDC(dc);
+  return canvas;
+}
+
 bool IsAlive(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
 
 BOOL CALLBACK CollectTooltip(HWND window, LPARAM list) {
@@ -94,20 +106,24 @@ class StretchedPicture : public ::testing::Test {
 TEST_F(StretchedPicture, PaintsThePictureStretchedOverTheWholeControl) {
   const HWND control = MakeControl(100, 50);
   MakeStretchedPicture(control, RedBluePicture(), nullptr, L"");
-
-  DWORD* pixels = nullptr;
-  const UniqueBitmap canvas = DibSection(100, 50, &pixels);
-  const HDC dc = ::CreateCompatibleDC(nullptr);
-  const HGDIOBJ previous = ::SelectObject(dc, canvas.get());
-  ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  ::SelectObject(dc, previous);
-  ::DeleteDC(dc);
+  const UniqueBitmap canvas = Printed(control, 100, 50);
 
   // Stretched five times: halftone blends only near the middle, where the colours meet.
   for (const POINT p : {POINT{1, 1}, POINT{20, 25}, POINT{38, 48}})
     EXPECT_TRUE(IsNear(PixelOf(canvas.get(), p.x, p.y), kRed)) << p.x << "," << p.y;
   for (const POINT p : {POINT{62, 1}, POINT{80, 25}, POINT{98, 48}})
     EXPECT_TRUE(IsNear(PixelOf(canvas.get(), p.x, p.y), kBlue)) << p.x << "," << p.y;
+}
+
+TEST_F(StretchedPicture, DecodesAPictureFromItsSourceAtTheFirstPaintOnly) {
+  const HWND control = MakeControl(100, 50);
+  int decoded = 0;
+  MakeStretchedPicture(control, PictureSource([&] { return ++decoded, RedBluePicture(); }), nullptr, L"");
+  EXPECT_EQ(decoded, 0) << "nothing is decoded before the control is painted";
+
+  EXPECT_TRUE(IsNear(PixelOf(Printed(control, 100, 50).get(), 1, 1), kRed));
+  EXPECT_TRUE(IsNear(PixelOf(Printed(control, 100, 50).get(), 98, 48), kBlue));
+  EXPECT_EQ(decoded, 1);
 }
 
 TEST_F(StretchedPicture, OwnsItsPictureFreesAReplacedOneAtOnceAndTheLastWithTheControl) {

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Measures the real PBW.exe beside the benchmark's own baseline programs (bench/), side by side in one
+# run under the same Wine with a persistent wineserver, and prints one table of medians and the
+# machine it ran on. Figures only: this is no pass/fail test.
+#
+#   scripts/bench.sh [repetitions, default 5] [idle seconds, default 60] [PBW.exe to measure, default this build's]
+#
+# It runs in a network and mount namespace of its own: its loopback ports (Dovecot's 995 among them)
+# are its own, and its name server is a silent one on 127.0.0.1, so that looking up a name that is
+# not in /etc/hosts hangs. The machine's own network and resolver are left alone.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+if [ -z "${PBW_BENCH_NAMESPACE:-}" ]; then
+  scripts/install-deps.sh
+  scripts/build.sh --quiet win32
+  exec env PBW_BENCH_NAMESPACE=1 unshare --mount --net -- bash "$0" "$@"
+fi
+ip link set lo up
+build=${PBW_BUILD_ROOT:-$root/build}/win32
+
+source scripts/wine-session.sh
+resolver=$(mktemp)
+silent_name_server=
+dovecot_state="$build/tests/support/dovecot/state"
+finish() {
+  [ -n "${WINE_SESSION_DIR:-}" ] && wine_session_stop
+  bash tests/support/dovecot/dovecot-fixture.sh stop "$dovecot_state" >/dev/null 2>&1 || true
+  [ -n "$silent_name_server" ] && kill "$silent_name_server" 2>/dev/null
+  rm -f "$resolver"
+}
+trap finish EXIT
+
+printf 'nameserver 127.0.0.1\noptions timeout:30 attempts:1\n' >"$resolver"
+mount --bind "$resolver" /etc/resolv.conf
+# Takes every question and never answers.
+perl -MIO::Socket::INET -e 'IO::Socket::INET->new(LocalAddr => "127.0.0.1:53", Proto => "udp") or die "no port 53: $!\n"; sleep' &
+silent_name_server=$!
+
+bash tests/support/dovecot/dovecot-fixture.sh start "$dovecot_state" >/dev/null
+wine_session_start
+trap finish EXIT
+
+echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
+  "$(awk '/MemTotal/ {printf "%.1f GB", $2 / 1048576}' /proc/meminfo), $(uname -sr), $(wine --version)," \
+  "load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
+# Wine starts every program with the Unix standard output of its parent: the table comes through a file.
+table=$(mktemp)
+wine "$build/bench/pbw_bench.exe" "${1:-5}" "${2:-60}" ${3:+"$3"} >"$table" </dev/null
+cat "$table"
+rm -f "$table"
+echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
