@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
-#include "tests/desktop/raw_registry_value_win.h"
+#include "tests/support/raw_registry_value_win.h"
 
 namespace pbw {
 namespace {
