@@ -1,6 +1,7 @@
 #include "common/twips_win.h"
 
 #include "common/twips.h"
+#include "common/unique_handle_win.h"
 
 namespace pbw {
 namespace {
@@ -9,10 +10,9 @@ struct SystemDpi {
   int x = 96;
   int y = 96;
   SystemDpi() {
-    if (const HDC screen = ::GetDC(nullptr)) {
-      x = ::GetDeviceCaps(screen, LOGPIXELSX);
-      y = ::GetDeviceCaps(screen, LOGPIXELSY);
-      ::ReleaseDC(nullptr, screen);
+    if (const WindowDc screen; screen.get()) {
+      x = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+      y = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
   }
 };

@@ -1,8 +1,12 @@
 #pragma once
 // One owner type for every kind of Win32 handle: closed exactly once, movable, never copied.
+// Beside it, the few owners of a different shape: memory the system allocated, and states that a
+// scope sets and puts back.
 
 #include <winsock2.h>
+#include <ws2tcpip.h>
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -49,6 +53,7 @@ inline void DestroyCursorHandle(HCURSOR c) { ::DestroyCursor(c); }
 inline void DeleteGdiObject(HGDIOBJ o) { ::DeleteObject(o); }
 inline void DestroyWindowHandle(HWND w) { ::DestroyWindow(w); }
 inline void FindCloseHandle(HANDLE h) { ::FindClose(h); }
+inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
 // INVALID_HANDLE_VALUE is no constant expression, so it cannot be a template argument itself.
 struct InvalidHandleValue {
   operator HANDLE() const { return INVALID_HANDLE_VALUE; }
@@ -64,5 +69,70 @@ using UniqueCursor = UniqueHandle<HCURSOR, detail::DestroyCursorHandle>;
 using UniqueFont = UniqueHandle<HFONT, detail::DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, detail::DeleteGdiObject>;
 using UniqueWindow = UniqueHandle<HWND, detail::DestroyWindowHandle>;
+// A device context of CreateCompatibleDC.
+using UniqueMemoryDc = UniqueHandle<HDC, detail::DeleteMemoryDc>;
+
+// For std::unique_ptr: memory the system allocated with LocalAlloc, and GetAddrInfoW's list.
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { ::LocalFree(memory); }
+};
+struct AddressListDeleter {
+  void operator()(ADDRINFOW* list) const { ::FreeAddrInfoW(list); }
+};
+
+// A window's device context (GetDC) for one scope; the screen's when the window is null.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects a GDI object into a device context for one scope.
+class GdiSelection {
+ public:
+  GdiSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  GdiSelection(const GdiSelection&) = delete;
+  GdiSelection& operator=(const GdiSelection&) = delete;
+  ~GdiSelection() { ::SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// COM on this thread for one scope. A thread that already lives in another apartment keeps it.
+class ComApartment {
+ public:
+  ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (initialised_) ::CoUninitialize();
+  }
+
+ private:
+  bool initialised_;
+};
+
+// No system message box for this thread's critical errors (a drive without a medium) in one scope.
+class QuietCriticalErrors {
+ public:
+  QuietCriticalErrors() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~QuietCriticalErrors() { ::SetThreadErrorMode(previous_, nullptr); }
+  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
+  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
 
 }  // namespace pbw

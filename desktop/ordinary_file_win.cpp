@@ -5,23 +5,9 @@
 #include "common/unique_handle_win.h"
 
 namespace pbw {
-namespace {
-
-// A drive without a medium would otherwise ask the user with a system message box.
-class QuietCriticalErrors {
- public:
-  QuietCriticalErrors() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-  ~QuietCriticalErrors() { ::SetThreadErrorMode(previous_, nullptr); }
-  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
-  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
-
-}  // namespace
 
 bool FindsOrdinaryFile(const std::wstring& path) {
+  // A drive without a medium would otherwise ask the user with a system message box.
   const QuietCriticalErrors quiet;
   // A pattern in the file name would let the search report some other file.
   const std::size_t nameStart = path.find_last_of(L"\\/") + 1;

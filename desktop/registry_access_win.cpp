@@ -1,6 +1,5 @@
 #include "desktop/registry_access_win.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,20 +16,9 @@ std::wstring TextFromData(const std::vector<BYTE>& buffer, DWORD size, DWORD val
   if (!IsStringType(valueType)) return std::wstring(buffer.begin(), buffer.begin() + size);
   std::wstring text(size / sizeof(wchar_t), L'\0');
   std::memcpy(text.data(), buffer.data(), text.size() * sizeof(wchar_t));
-  // The terminating NUL is not part of the text.
-  if (!text.empty()) text.pop_back();
+  // The terminating NUL is not part of the text; a string stored without one keeps its last character.
+  if (!text.empty() && text.back() == L'\0') text.pop_back();
   return text;
-}
-
-std::vector<BYTE> DataFromText(const std::wstring& data, DWORD valueType) {
-  if (!IsStringType(valueType)) {
-    std::vector<BYTE> bytes(data.size());
-    std::transform(data.begin(), data.end(), bytes.begin(), [](wchar_t c) { return static_cast<BYTE>(c); });
-    return bytes;
-  }
-  const auto* first = reinterpret_cast<const BYTE*>(data.c_str());
-  // The whole text and exactly one terminating NUL.
-  return std::vector<BYTE>(first, first + (data.size() + 1) * sizeof(wchar_t));
 }
 
 }  // namespace
@@ -42,31 +30,37 @@ bool RegValueExists(HKEY hive, const std::wstring& keyPath, const std::wstring& 
   return ::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName) {
+std::optional<RegistryValue> RegReadValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName) {
   UniqueKey key;
-  if (::RegOpenKeyExW(hive, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return {};
-  DWORD longestData = 0;
-  ::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestData,
-                     nullptr, nullptr);
-  // Sized from the key's longest value, so any of its values fits.
-  std::vector<BYTE> buffer(longestData + 1);
-  DWORD size = static_cast<DWORD>(buffer.size());
-  DWORD valueType = REG_NONE;
-  if (::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &valueType, buffer.data(), &size) != ERROR_SUCCESS) {
-    return {};
+  if (::RegOpenKeyExW(hive, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return std::nullopt;
+  DWORD size = 0;
+  LSTATUS status = ::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, &size);
+  // The value may grow between asking for its size and reading it; then ask again.
+  while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+    std::vector<BYTE> buffer(size + sizeof(wchar_t));
+    size = static_cast<DWORD>(buffer.size());
+    DWORD valueType = REG_NONE;
+    status = ::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &valueType, buffer.data(), &size);
+    if (status == ERROR_SUCCESS) return RegistryValue{valueType, TextFromData(buffer, size, valueType)};
   }
-  return TextFromData(buffer, size, valueType);
+  return std::nullopt;
+}
+
+std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName) {
+  const std::optional<RegistryValue> value = RegReadValue(hive, keyPath, valueName);
+  return value ? value->text : std::wstring();
 }
 
 void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data,
                    DWORD valueType) {
-  const std::vector<BYTE> bytes = DataFromText(data, valueType);
   UniqueKey key;
   if (::RegCreateKeyExW(hive, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
-  ::RegSetValueExW(key.get(), valueName.c_str(), 0, valueType, bytes.data(), static_cast<DWORD>(bytes.size()));
+  // The whole text and exactly one terminating NUL.
+  ::RegSetValueExW(key.get(), valueName.c_str(), 0, valueType, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
 void RegRemoveValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName) {

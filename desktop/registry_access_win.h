@@ -5,18 +5,28 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace pbw {
 
+struct RegistryValue {
+  DWORD type = REG_NONE;
+  // String types without their terminating NUL (REG_MULTI_SZ keeps its separators and one final
+  // NUL); other types one character per byte.
+  std::wstring text;
+};
+
+// Nothing when the key or value is missing or unreadable.
+std::optional<RegistryValue> RegReadValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
+
 bool RegValueExists(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
 
-// String types without their terminating NUL (REG_MULTI_SZ keeps its separators and one final
-// NUL); other types one character per byte. Empty when the key or value is missing or unreadable.
+// The text of RegReadValue; empty when the key or value is missing or unreadable.
 std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
 
-// Creates every missing key on the path. String types are stored with one terminating NUL;
-// for other types each character stands for one byte.
+// Creates every missing key on the path. The text is stored with one terminating NUL: the program
+// writes only strings.
 void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data,
                    DWORD valueType);
 

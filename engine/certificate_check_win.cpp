@@ -23,10 +23,6 @@ static_assert(policy_error::kUntrustedCa == static_cast<std::uint32_t>(CERT_E_UN
 static_assert(policy_error::kNoRevocationCheck == static_cast<std::uint32_t>(CRYPT_E_NO_REVOCATION_CHECK));
 static_assert(policy_error::kRevocationOffline == static_cast<std::uint32_t>(CRYPT_E_REVOCATION_OFFLINE));
 
-struct LocalFreeDeleter {
-  void operator()(void* memory) const { ::LocalFree(memory); }
-};
-
 std::vector<std::wstring> DnsNames(PCCERT_CONTEXT certificate) {
   const CERT_INFO& info = *certificate->pCertInfo;
   const PCERT_EXTENSION extension = ::CertFindExtension(szOID_SUBJECT_ALT_NAME2, info.cExtension, info.rgExtension);

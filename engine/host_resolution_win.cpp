@@ -4,6 +4,7 @@
 #include <mutex>
 #include <thread>
 
+#include "common/unique_handle_win.h"
 #include "engine/winsock_session_win.h"
 
 namespace pbw {
@@ -18,10 +19,6 @@ struct ResolutionState {
 };
 
 namespace {
-
-struct AddressListDeleter {
-  void operator()(ADDRINFOW* list) const { ::FreeAddrInfoW(list); }
-};
 
 std::vector<ResolvedAddress> LookUp(const std::wstring& host, const std::wstring& service) {
   ADDRINFOW hints{};

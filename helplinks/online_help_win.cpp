@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "desktop/ordinary_file_win.h"
 #include "desktop/program_location_win.h"
 #include "helplinks/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
@@ -15,8 +14,6 @@ namespace {
 constexpr std::array<const wchar_t*, 2> kHelpStartPages = {L"hilfe.htm", L"index.htm"};
 
 }  // namespace
-
-bool FileExists(const std::wstring& path) { return FindsOrdinaryFile(path); }
 
 std::optional<std::wstring> FindOnlineHelp(const std::wstring& programFolder) {
   for (const wchar_t* page : kHelpStartPages) {

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "desktop/ordinary_file_win.h"
+
 namespace pbw {
 
-// Whether a directory search for `path` finds an ordinary file. Hidden files, system files and
-// folders do not count; any error (a drive not ready, a path that Windows rejects) means no file.
-bool FileExists(const std::wstring& path);
+inline bool FileExists(const std::wstring& path) { return FindsOrdinaryFile(path); }
 
 // The first help start page present in `programFolder`, which ends in "\"; searched anew on every call.
 std::optional<std::wstring> FindOnlineHelp(const std::wstring& programFolder);

@@ -55,9 +55,8 @@ UniqueFont MessageFont() {
 // The OK button's caption: bold 8.25-point "MS Sans Serif".
 UniqueFont OkButtonFont() {
   LOGFONTW font{};
-  const HDC screen = ::GetDC(nullptr);
-  font.lfHeight = -::MulDiv(825, ::GetDeviceCaps(screen, LOGPIXELSY), 7200);
-  ::ReleaseDC(nullptr, screen);
+  const WindowDc screen;
+  font.lfHeight = -::MulDiv(825, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
   font.lfWeight = FW_BOLD;
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);

@@ -14,8 +14,6 @@
 #include "mainwindow/mail_client_dialog_win.h"
 #include "mainwindow/mailbox_settings.h"
 #include "resources/resource_ids.h"
-#include "tray/tray_icon_win.h"
-#include "tray/window_hook_win.h"
 
 namespace pbw {
 namespace {
@@ -191,8 +189,8 @@ void Form1::Form_Load() {
   IntervalListFiller intervalList(c[ControlId::IntervalList]);
   FillIntervalList(intervalList, store_);
   LoadAutostartState(*autostartBox_);
-  InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
-  AddTrayIcon(kTrayIconId, icon_.get(), kCaption);
+  tray_.InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
+  tray_.AddTrayIcon(kTrayIconId, icon_.get(), kCaption);
   HideForm();
 }
 
@@ -213,8 +211,8 @@ void Form1::Form_Unload() {
   settings.IntervalIndex =
       static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
   SaveSettings(store_, scrambler_, settings);
-  RemoveTrayIcon(kTrayIconId);
-  RemoveWindowHook();
+  tray_.RemoveTrayIcon(kTrayIconId);
+  tray_.RemoveWindowHook();
 }
 
 void Form1::Unload(UnloadMode unloadMode) {

@@ -20,6 +20,7 @@
 #include "mainwindow/password_scrambler.h"
 #include "mainwindow/settings_store.h"
 #include "mainwindow/window_timer_win.h"
+#include "tray/tray_icon_win.h"
 
 namespace pbw {
 
@@ -64,6 +65,8 @@ class Form1 {
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
   UniqueIcon icon_;
+  // Before the window: the hook still sees the messages of the window's destruction.
+  TrayIcon tray_;
   UniqueWindow window_;
   std::unique_ptr<Form1Controls> controls_;
   std::unique_ptr<AutostartCheckBoxControl> autostartBox_;

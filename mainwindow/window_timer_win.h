@@ -15,7 +15,6 @@ class WindowTimer final : public Timer {
   ~WindowTimer() override { SetEnabled(false); }
 
   void SetEnabled(bool enabled) override;
-  UINT_PTR Id() const { return id_; }
 
  private:
   HWND window_;

@@ -11,21 +11,6 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// COM for the imaging codecs, for as long as one picture is decoded. A thread that already lives in
-// another apartment keeps it: the codecs work in either.
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (initialised_) ::CoUninitialize();
-  }
-
- private:
-  bool initialised_;
-};
-
 std::span<const BYTE> ResourceBytes(HINSTANCE instance, int id, const wchar_t* type) {
   const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(id), type);
   if (!found) return {};
@@ -86,6 +71,7 @@ UniqueBitmap DecodePicture(std::span<const BYTE> bytes) {
 }  // namespace
 
 UniqueBitmap LoadJpegResource(HINSTANCE instance, int id) {
+  // The imaging codecs work in either apartment.
   const ComApartment com;
   return DecodePicture(ResourceBytes(instance, id, RT_RCDATA));
 }

@@ -17,29 +17,13 @@ struct PictureState {
   UniqueWindow tooltip;
 };
 
-void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
-
-// Selects a GDI object into a device context for one scope.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-  ~Selection() { ::SelectObject(dc_, previous_); }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
 void PaintStretched(HWND control, HDC target, HBITMAP picture) {
   RECT area{};
   ::GetClientRect(control, &area);
   BITMAP size{};
   ::GetObjectW(picture, sizeof(size), &size);
   const UniqueMemoryDc source(::CreateCompatibleDC(target));
-  const Selection selected(source.get(), picture);
+  const GdiSelection selected(source.get(), picture);
   const int saved = ::SaveDC(target);
   ::SetStretchBltMode(target, HALFTONE);
   ::SetBrushOrgEx(target, 0, 0, nullptr);  // halftone needs it after the mode is set

@@ -1,23 +1,23 @@
 #include "tray/tray_icon_win.h"
 
-#include <cstdint>
-#include <optional>
-#include <string>
+#include <utility>
 
 #include "common/wide_text_win.h"
-#include "tray/window_hook_win.h"
+#include "tray/notify_icon_record.h"
+#include "tray/tray_mouse.h"
 
 namespace pbw {
 namespace {
 
-struct AddedIcon {
-  std::uint32_t iconId;
-  HICON icon;
-  std::wstring tip;
-};
+// The window property through which the replacement procedure finds its object; the window's own
+// user data belongs to the window's owner.
+constexpr wchar_t kTrayProperty[] = L"PostboxWatchman.TrayIcon";
 
-NotificationArea* notificationArea = &ShellNotificationArea();
-std::optional<AddedIcon> addedIcon;
+// Sent to every top-level window when the shell (re)starts its task bar.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
 
 std::uint32_t HandleValue(const void* handle) {
   return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle));
@@ -25,27 +25,66 @@ std::uint32_t HandleValue(const void* handle) {
 
 }  // namespace
 
-void NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
-  const std::string ansiTip = CodePageFromWide(tip, CP_ACP);
-  notificationArea->NotifyIcon(
-      message, MakeNotifyIconRecord({HandleValue(HookedWindow()), iconId, HandleValue(icon), ansiTip}));
+TrayIcon::~TrayIcon() {
+  if (hookedWindow_ && ::GetPropW(hookedWindow_, kTrayProperty) == this) RemoveWindowHook();
 }
 
-void AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip) {
-  addedIcon = AddedIcon{iconId, icon, std::wstring(tip)};
+void TrayIcon::InstallWindowHook(HWND window, TrayClickHandler onClick) {
+  hookedWindow_ = window;
+  clickHandler_ = std::move(onClick);
+  ::SetPropW(window, kTrayProperty, this);
+  // The W form keeps a Unicode window Unicode.
+  previousWindowProc_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
+}
+
+void TrayIcon::RemoveWindowHook() {
+  ::SetWindowLongPtrW(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc_));
+  ::RemovePropW(hookedWindow_, kTrayProperty);
+}
+
+void TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
+  const std::string ansiTip = CodePageFromWide(tip, CP_ACP);
+  area_.NotifyIcon(message,
+                   MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}));
+}
+
+void TrayIcon::AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip) {
+  addedIcon_ = AddedIcon{iconId, icon, std::wstring(tip)};
   NotifyIconCall(kNotifyIconAdd, iconId, icon, tip);
 }
 
-void RemoveTrayIcon(std::uint32_t iconId) {
-  if (addedIcon && addedIcon->iconId == iconId) addedIcon.reset();
+void TrayIcon::RemoveTrayIcon(std::uint32_t iconId) {
+  if (addedIcon_ && addedIcon_->iconId == iconId) addedIcon_.reset();
   // A delete record is filled like every other; the shell looks only at the window and the id.
   NotifyIconCall(kNotifyIconDelete, iconId, reinterpret_cast<HICON>(std::uintptr_t{1}), L"");
 }
 
-void RestoreTrayIcon() {
-  if (addedIcon) NotifyIconCall(kNotifyIconAdd, addedIcon->iconId, addedIcon->icon, addedIcon->tip);
+LRESULT CALLBACK TrayIcon::TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto* tray = static_cast<TrayIcon*>(::GetPropW(window, kTrayProperty))) {
+    return tray->HandleMessage(window, message, wParam, lParam);
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-void UseNotificationArea(NotificationArea& area) { notificationArea = &area; }
+LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kTrayCallbackMessage) {
+    // A restarted shell has lost every icon.
+    if (message == TaskbarCreatedMessage() && addedIcon_) {
+      NotifyIconCall(kNotifyIconAdd, addedIcon_->iconId, addedIcon_->icon, addedIcon_->tip);
+    }
+    return ::CallWindowProcW(previousWindowProc_, window, message, wParam, lParam);
+  }
+  // Whoever sent it, message 1024 is an icon notification and ends here. A double click has
+  // already shown the window through its first press.
+  if (TrayMouseActionFor(static_cast<std::uint32_t>(lParam)) == TrayMouseAction::kClick) {
+    OnTrayIconClick(static_cast<std::uint32_t>(wParam));
+  }
+  return 0;
+}
+
+void TrayIcon::OnTrayIconClick(std::uint32_t iconId) {
+  if (clickHandler_) clickHandler_(iconId);
+}
 
 }  // namespace pbw

@@ -9,8 +9,8 @@
 #include "common/unique_handle_win.h"
 #include "desktop/program_location_win.h"
 #include "tests/desktop/check_box_stand_in.h"
-#include "tests/desktop/raw_registry_value_win.h"
-#include "tests/desktop/test_files_win.h"
+#include "tests/support/raw_registry_value_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "tests/desktop/test_files_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {
@@ -28,9 +28,13 @@ TEST_F(OrdinaryFileTest, HiddenAndSystemFilesAndFoldersAreNotFound) {
   EXPECT_FALSE(FindsOrdinaryFile(files.PathOf(L"Ordner.lnk")));
 }
 
-TEST_F(OrdinaryFileTest, MissingFilesAndPatternsAreNotFound) {
+TEST_F(OrdinaryFileTest, MissingFilesPatternsAndInvalidPathsAreNotFound) {
   files.Create(L"PostboxWatchman.lnk");
-  EXPECT_FALSE(FindsOrdinaryFile(files.PathOf(L"Fehlt.lnk")));
+  for (const std::wstring& path : {files.PathOf(L"Fehlt.lnk"), files.PathOf(L"Fehlt\\PostboxWatchman.lnk"),
+                                   std::wstring(), files.PathOf(L"ung\u00fcltig<|>\\PostboxWatchman.lnk"),
+                                   std::wstring(L"\\\\?\\kein Pfad")}) {
+    EXPECT_FALSE(FindsOrdinaryFile(path)) << ::testing::PrintToString(path);
+  }
   EXPECT_FALSE(FindsOrdinaryFile(files.PathOf(L"*.lnk")));
   EXPECT_FALSE(FindsOrdinaryFile(files.PathOf(L"PostboxWatchma?.lnk")));
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/desktop/test_files_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {

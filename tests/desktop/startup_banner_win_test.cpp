@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/unique_handle_win.h"
-#include "tests/desktop/test_files_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {

@@ -19,9 +19,9 @@ namespace {
 using testing::DovecotAccount;
 using testing::DovecotFixture;
 
-const std::wstring kNewMail = L" Neue Mail liegt vor ...";
-const std::wstring kMailboxEmpty = L" Postfach leer";
-const std::wstring kLoginRejected = L" Postfach und/oder Passwort nicht korrekt.";
+const std::wstring kNewMail = testing::Shown(status_text::kNewMail);
+const std::wstring kMailboxEmpty = testing::Shown(status_text::kMailboxEmpty);
+const std::wstring kLoginRejected = testing::Shown(status_text::kLoginRejected);
 
 std::wstring FromUtf8(const std::string& bytes) { return WideFromCodePage(bytes, CP_UTF8); }
 

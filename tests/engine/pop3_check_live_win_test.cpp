@@ -19,16 +19,13 @@ using testing::PumpMessagesUntil;
 using Server = testing::ScriptedPop3Server;
 using namespace std::string_literals;
 
-const std::wstring kTimeout = L" Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen.";
+const std::wstring kTimeout = testing::Shown(TimeoutText(90));
 const std::string kCommands = "USER vorname.nachname@example.com\r\nPASS geheim\r\nLIST 1\r\n";
 
 using testing::LiveEngine;
 
 std::vector<Server::Step> LoginThen(const std::string& listReply) {
-  return {Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-          Server::Send("+OK\r\n"),             Server::ExpectLine("PASS geheim\r\n"),
-          Server::Send("+OK Logged in.\r\n"),  Server::ExpectLine("LIST 1\r\n"),
-          Server::Send(listReply)};
+  return Server::Session("vorname.nachname@example.com", "geheim", listReply);
 }
 
 std::wstring OnLoopback(const Server& server) { return L"127.0.0.1:" + std::to_wstring(server.Port()); }
@@ -42,7 +39,7 @@ TEST(LiveSession, NewMailStartsTheMailClientWhosePathHasBlanks) {
   engine.fields.mailClient = client.program.wstring();
 
   engine.check.StartPop3Check();
-  ASSERT_TRUE(engine.PumpUntilStatus(L" Neue Mail liegt vor ...")) << engine.status.Text().c_str();
+  ASSERT_TRUE(engine.PumpUntilStatus(testing::Shown(status_text::kNewMail))) << engine.status.Text().c_str();
   EXPECT_EQ(server.Received(), kCommands);
   EXPECT_EQ(engine.trace.text.rfind(L"Connecting to " + OnLoopback(server) + L", " +
                                         std::to_wstring(server.Port()) + L" via 'LAN Connection' on ",
@@ -89,22 +86,22 @@ INSTANTIATE_TEST_SUITE_P(
     LiveSession, LiveOutcome,
     ::testing::Values(
         OutcomeCase{"EmptyMailbox", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4, L"127.0.0.1",
-                    L" Postfach leer", kCommands},
+                    testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"WrongPassword", kWrongPassword, Server::Loopback::kIPv4, L"127.0.0.1",
-                    L" Postfach und/oder Passwort nicht korrekt.", kUserAndPass},
+                    testing::Shown(status_text::kLoginRejected), kUserAndPass},
         OutcomeCase{"HostNamedLocalhost", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4,
-                    L"localhost", L" Postfach leer", kCommands},
+                    L"localhost", testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"BracketedIPv6Literal", LoginThen("+OK 2 4096\r\n"), Server::Loopback::kIPv6, L"[::1]",
-                    L" Neue Mail liegt vor ...", kCommands},
+                    testing::Shown(status_text::kNewMail), kCommands},
         OutcomeCase{"NulBytes", {Server::Send("+OK \0\0 bereit\r\n"s),
                                  Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
                                  Server::Send("\0+OK\r\n"s)},
-                    Server::Loopback::kIPv4, L"127.0.0.1", L" Postfach nicht bekannt.",
+                    Server::Loopback::kIPv4, L"127.0.0.1", testing::Shown(status_text::kMailboxUnknown),
                     "USER vorname.nachname@example.com\r\n"},
         OutcomeCase{"InvalidUtf8", LoginThen("-ERR \xC0\xAF\xFF\xED\xA0\x80 \xC3\r\n"), Server::Loopback::kIPv4,
-                    L"127.0.0.1", L" Postfach leer", kCommands},
+                    L"127.0.0.1", testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"MegabyteWithoutLineEnd", {Server::Send(std::string(1 << 20, 'x'))}, Server::Loopback::kIPv4,
-                    L"127.0.0.1", L" Host antwortet nicht", ""}),
+                    L"127.0.0.1", testing::Shown(status_text::kHostNotAnswering), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LiveSession, WithoutAPortInTheServerFieldConnectsToPort110) {
@@ -113,7 +110,7 @@ TEST(LiveSession, WithoutAPortInTheServerFieldConnectsToPort110) {
   LiveEngine engine;
   engine.fields.server = L"127.0.0.1";
   engine.check.StartPop3Check();
-  ASSERT_TRUE(engine.PumpUntilStatus(L" Postfach leer")) << engine.status.Text().c_str();
+  ASSERT_TRUE(engine.PumpUntilStatus(testing::Shown(status_text::kMailboxEmpty))) << engine.status.Text().c_str();
   EXPECT_EQ(server.Received(), kCommands);
 }
 
@@ -125,7 +122,7 @@ TEST(LiveSession, AGreetingSplitIntoTwoSegmentsIsJudgedAsOneReply) {
   engine.check.StartPop3Check();
   ASSERT_TRUE(PumpMessagesUntil([&] { return engine.notifications == 1; }));
   EXPECT_EQ(engine.check.CheckStep(), 1000);
-  EXPECT_EQ(engine.status.Text(), L" Das Mailkonto wird geöffnet ...");
+  EXPECT_EQ(engine.status.Text(), testing::Shown(status_text::kOpening));
 
   server.Proceed();
   ASSERT_TRUE(PumpMessagesUntil([&] { return server.Received() == "USER vorname.nachname@example.com\r\n"; }));
@@ -188,7 +185,7 @@ TEST_P(LiveFailure, NeverDeliversAndEndsWithTheTimeout) {
   EXPECT_EQ(engine.notifications, 0);
   EXPECT_EQ(engine.check.CheckStep(), 1000);
   engine.Ticks(89);
-  EXPECT_EQ(engine.status.Text(), L" Das Mailkonto wird geöffnet ...");
+  EXPECT_EQ(engine.status.Text(), testing::Shown(status_text::kOpening));
   engine.Ticks(1);
   EXPECT_EQ(engine.status.Text(), kTimeout);
 }

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/desktop/raw_registry_value_win.h"
+#include "tests/support/raw_registry_value_win.h"
 
 namespace pbw::testing {
 

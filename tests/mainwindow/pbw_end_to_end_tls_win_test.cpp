@@ -4,27 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "common/wide_text_win.h"
+#include "engine/tls_outcome.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
+#include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"
-#include "tests/support/temporary_folder.h"
+#include "tests/support/shown_status.h"
 #include "tests/support/trusted_root_win.h"
 
 namespace pbw {
 namespace {
 
-constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
-
-class EndToEndTls : public ::testing::Test {
+class EndToEndTls : public testing::EndToEndFixture {
  protected:
-  EndToEndTls() : folder_(L"pbw-e2e-tls"), dovecot_(testing::LoadDovecotFixture()) {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey);
-    exe_ = folder_.Path() / L"PBW.exe";
-    std::filesystem::copy_file(testing::WindowsPath(PBW_EXE_BUILD_PATH), exe_);
-  }
-  ~EndToEndTls() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey); }
+  EndToEndTls() : EndToEndFixture(L"pbw-e2e-tls"), dovecot_(testing::LoadDovecotFixture()) {}
 
   // Stores the account of the mailbox that holds mail, on "localhost:995", and presses "&Test".
   void TestTheFullMailbox(const testing::RunningPbw& pbw) {
@@ -36,12 +29,9 @@ class EndToEndTls : public ::testing::Test {
     pbw.Press(ControlId::Btn2);
   }
 
-  std::wstring Exe() const { return exe_.wstring(); }
   const testing::DovecotFixture& Dovecot() const { return dovecot_; }
 
  private:
-  testing::TemporaryFolder folder_;
-  std::filesystem::path exe_;
   testing::DovecotFixture dovecot_;
 };
 
@@ -51,7 +41,7 @@ TEST_F(EndToEndTls, ATrustedServerOn995FindsNewMail) {
   testing::RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   TestTheFullMailbox(pbw);
-  EXPECT_TRUE(pbw.WaitForStatus(L" Neue Mail liegt vor ...")) << pbw.StatusLine();
+  EXPECT_TRUE(pbw.WaitForStatus(testing::Shown(status_text::kNewMail))) << pbw.StatusLine();
 }
 
 TEST_F(EndToEndTls, AnUntrustedCertificateIsReportedAtOnce) {
@@ -60,7 +50,7 @@ TEST_F(EndToEndTls, AnUntrustedCertificateIsReportedAtOnce) {
   ASSERT_TRUE(pbw.Started());
   TestTheFullMailbox(pbw);
   // The wait's safety limit lies far below the 90 seconds of the reply watchdog.
-  EXPECT_TRUE(pbw.WaitForStatus(L" Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig"))
+  EXPECT_TRUE(pbw.WaitForStatus(testing::Shown(status_text::kTlsUntrusted)))
       << pbw.StatusLine();
 }
 

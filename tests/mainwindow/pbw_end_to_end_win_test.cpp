@@ -13,10 +13,11 @@
 #include "mainwindow/registry_settings_store_win.h"
 #include "common/wide_text_win.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
+#include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"
 #include "tests/support/scripted_pop3_server_win.h"
+#include "tests/support/shown_status.h"
 #include "tests/support/stand_in_mail_client_win.h"
-#include "tests/support/temporary_folder.h"
 
 namespace pbw {
 namespace {
@@ -24,17 +25,10 @@ namespace {
 using testing::RunningPbw;
 using Server = testing::ScriptedPop3Server;
 
-constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
-
-// A store of the user's settings as a test prepares it, removed afterwards.
-class EndToEnd : public ::testing::Test {
+// A store of the user's settings as a test prepares it.
+class EndToEnd : public testing::EndToEndFixture {
  protected:
-  EndToEnd() : folder_(L"pbw-e2e") {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey);
-    exe_ = folder_.Path() / L"PBW.exe";
-    std::filesystem::copy_file(testing::WindowsPath(PBW_EXE_BUILD_PATH), exe_);
-  }
-  ~EndToEnd() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey); }
+  EndToEnd() : EndToEndFixture(L"pbw-e2e") {}
 
   void Store(const std::map<std::wstring, std::wstring>& values) {
     for (const auto& [key, value] : values) store_.WriteValue(key, value);
@@ -43,7 +37,6 @@ class EndToEnd : public ::testing::Test {
   std::wstring Scrambled(const std::wstring& password) { return scrambler_.ConvertPassword(password, true); }
   std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
 
-  std::wstring Exe() const { return exe_.wstring(); }
   // Opens the window from the tray, as a user would, and presses "&Test".
   static void PressTest(const RunningPbw& pbw) {
     pbw.TrayNotification(WM_LBUTTONDOWN);
@@ -56,14 +49,11 @@ class EndToEnd : public ::testing::Test {
     ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
     stamp.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 3600 * 10000000ULL;
     const FILETIME written{stamp.LowPart, stamp.HighPart};
-    const UniqueKernelHandle file(::CreateFileW(exe_.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const UniqueKernelHandle file(::CreateFileW(Exe().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ::SetFileTime(file.get(), nullptr, nullptr, &written);
   }
-  const std::filesystem::path& Folder() const { return folder_.Path(); }
 
  private:
-  testing::TemporaryFolder folder_;
-  std::filesystem::path exe_;
   RegistrySettingsStore store_;
   TimeSeededRandom random_;
   AnsiCodePage codePage_;
@@ -71,10 +61,7 @@ class EndToEnd : public ::testing::Test {
 };
 
 std::vector<Server::Step> Session(const char* listReply) {
-  return {Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER anna@example.com\r\n"),
-          Server::Send("+OK\r\n"),             Server::ExpectLine("PASS geheim\r\n"),
-          Server::Send("+OK Logged in.\r\n"),  Server::ExpectLine("LIST 1\r\n"),
-          Server::Send(listReply)};
+  return Server::Session("anna@example.com", "geheim", listReply);
 }
 
 TEST_F(EndToEnd, StartsHiddenAndShowsTheStoredSettingsOnATrayPress) {
@@ -143,7 +130,7 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
 
   EXPECT_TRUE(pbw.WaitForStatus(c.status)) << pbw.StatusLine();
   if (c.startsMailClient) {
-    EXPECT_TRUE(testing::WaitUntil([&] { return std::filesystem::exists(mailClient.ProgramMarker()); }));
+    EXPECT_TRUE(testing::PumpMessagesUntil([&] { return std::filesystem::exists(mailClient.ProgramMarker()); }));
   } else {
     EXPECT_FALSE(std::filesystem::exists(mailClient.ProgramMarker()));
   }
@@ -152,8 +139,8 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, EndToEndScripted,
-    ::testing::Values(ScriptedCase{"NewMail", "+OK 1 512\r\n", L" Neue Mail liegt vor ...", true},
-                      ScriptedCase{"Empty", "-ERR no such message\r\n", L" Postfach leer", false}),
+    ::testing::Values(ScriptedCase{"NewMail", "+OK 1 512\r\n", testing::Shown(status_text::kNewMail), true},
+                      ScriptedCase{"Empty", "-ERR no such message\r\n", testing::Shown(status_text::kMailboxEmpty), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
@@ -217,7 +204,7 @@ TEST_F(EndToEnd, HelpWithoutAHelpPageSaysSo) {
   ASSERT_NE(message, nullptr);
   EXPECT_NE(testing::ChildWithText(message, L"Die Online-Hilfe konnte leider nicht gefunden werden ..."), nullptr);
   ::PostMessageW(message, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(message); }));
+  EXPECT_TRUE(testing::PumpMessagesUntil([&] { return !::IsWindow(message); }));
 }
 
 TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
@@ -243,7 +230,7 @@ TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
   EXPECT_TRUE(::EqualRect(&placed, &again));
 
   pbw.Press(ControlId::Btn22);
-  EXPECT_TRUE(testing::WaitUntil([&] { return !pbw.IsLoaded(); }));
+  EXPECT_TRUE(testing::PumpMessagesUntil([&] { return !pbw.IsLoaded(); }));
   EXPECT_EQ(Stored(L"PORT"), L"110") << "the main window saved on its unload";
   EXPECT_FALSE(pbw.HasExited()) << "the open About dialog keeps the program alive";
 
@@ -325,11 +312,11 @@ TEST_P(EndToEndDovecot, TestEndsWithTheServersAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     Accounts, EndToEndDovecot,
     ::testing::Values(
-        DovecotCase{"NewMail", &testing::DovecotFixture::full, false, L" Neue Mail liegt vor ..."},
-        DovecotCase{"Empty", &testing::DovecotFixture::empty, false, L" Postfach leer"},
-        DovecotCase{"NonAsciiPassword", &testing::DovecotFixture::umlaut, false, L" Postfach leer"},
+        DovecotCase{"NewMail", &testing::DovecotFixture::full, false, testing::Shown(status_text::kNewMail)},
+        DovecotCase{"Empty", &testing::DovecotFixture::empty, false, testing::Shown(status_text::kMailboxEmpty)},
+        DovecotCase{"NonAsciiPassword", &testing::DovecotFixture::umlaut, false, testing::Shown(status_text::kMailboxEmpty)},
         DovecotCase{"WrongPassword", &testing::DovecotFixture::full, true,
-                    L" Postfach und/oder Passwort nicht korrekt."}),
+                    testing::Shown(status_text::kLoginRejected)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -92,6 +92,11 @@ class StarterStandIn : public ProgramStarter {
   int beeps = 0;
 };
 
+// Watchdog ticks as the real timer delivers them: none while it is disabled.
+inline void DeliverTicks(Pop3Check& check, const TimerStandIn& tick, int count) {
+  for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
+}
+
 // A whole engine on stand-ins.
 struct EngineRig {
   SocketStandIn socket;
@@ -110,10 +115,7 @@ struct EngineRig {
     socket.waiting += bytes;
     check.Pop3Sock_DataArrival(static_cast<std::int32_t>(socket.waiting.size()));
   }
-  void Ticks(int count) {
-    // Like the real timer, a disabled watchdog delivers no ticks.
-    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
-  }
+  void Ticks(int count) { DeliverTicks(check, tick, count); }
 };
 
 }  // namespace pbw::testing

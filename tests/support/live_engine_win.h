@@ -9,6 +9,7 @@
 #include "engine/pop3_sock_win.h"
 #include "tests/support/engine_stand_ins.h"
 #include "tests/support/message_pump_win.h"
+#include "tests/support/shown_status.h"
 
 namespace pbw::testing {
 
@@ -35,13 +36,10 @@ struct LiveEngine {
   // Every outcome leaves the status line with something other than the two texts of a start.
   bool PumpUntilOutcome() {
     return PumpMessagesUntil([&] {
-      return status.Text() != L" Anmeldung an das Mailkonto läuft ..." &&
-             status.Text() != L" Das Mailkonto wird geöffnet ...";
+      return status.Text() != Shown(status_text::kLoggingIn) && status.Text() != Shown(status_text::kOpening);
     });
   }
-  void Ticks(int count) {
-    for (int i = 0; i < count && tick.enabled; ++i) check.Tick_Timer();
-  }
+  void Ticks(int count) { DeliverTicks(check, tick, count); }
 };
 
 }  // namespace pbw::testing

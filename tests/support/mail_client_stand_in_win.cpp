@@ -12,10 +12,6 @@
 
 namespace {
 
-struct LocalMemoryDeleter {
-  void operator()(LPWSTR* memory) const { ::LocalFree(memory); }
-};
-
 std::wstring OwnPath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -27,7 +23,7 @@ std::wstring OwnPath() {
 
 std::wstring MarkerPath() {
   int count = 0;
-  const std::unique_ptr<LPWSTR, LocalMemoryDeleter> arguments(::CommandLineToArgvW(::GetCommandLineW(), &count));
+  const std::unique_ptr<LPWSTR, pbw::LocalFreeDeleter> arguments(::CommandLineToArgvW(::GetCommandLineW(), &count));
   if (arguments && count > 1) return arguments.get()[1];
   return OwnPath() + L".gestartet";
 }

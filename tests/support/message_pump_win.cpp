@@ -2,12 +2,10 @@
 
 #include <windows.h>
 
-#include <chrono>
-
 namespace pbw::testing {
 
-bool PumpMessagesUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+bool PumpMessagesUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
   for (;;) {
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -16,7 +14,6 @@ bool PumpMessagesUntil(const std::function<bool()>& done) {
     }
     if (done()) return true;
     if (std::chrono::steady_clock::now() > deadline) return false;
-    // Some conditions change on other threads or in other processes: look again now and then.
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }

@@ -14,6 +14,7 @@
 
 #include "common/text_encoding.h"
 #include "tests/support/pbw_remote_win.h"
+#include "tests/support/shown_status.h"
 
 namespace {
 
@@ -47,11 +48,11 @@ int wmain(int argc, wchar_t** argv) {
   pbw.SetText(ControlId::PasswortTB, argv[4]);
   pbw.Press(ControlId::Btn2);
   // The session has ended once the status line leaves the texts of its start.
-  pbw::testing::WaitUntil([&] {
+  pbw::testing::PumpMessagesUntil([&] {
     const std::wstring status = pbw.StatusLine();
-    return !status.empty() && status != L" Anmeldung an das Mailkonto läuft ..." &&
-           status != L" Das Mailkonto wird geöffnet ...";
-  }, 120000);
+    return !status.empty() && status != pbw::testing::Shown(pbw::status_text::kLoggingIn) &&
+           status != pbw::testing::Shown(pbw::status_text::kOpening);
+  }, std::chrono::minutes(2));
   HWND aboutDialog = nullptr;
   if (about) {
     pbw.Press(ControlId::Btn20);
@@ -61,7 +62,7 @@ int wmain(int argc, wchar_t** argv) {
   ::SetCursorPos(0, 0);
   WriteUtf8File(argv[5], pbw.StatusLine());
 
-  pbw::testing::WaitUntil([&] { return FileExists(argv[6]); }, 120000);
+  pbw::testing::PumpMessagesUntil([&] { return FileExists(argv[6]); }, std::chrono::minutes(2));
   pbw.Press(ControlId::Btn22);
   if (aboutDialog) ::PostMessageW(pbw::testing::ChildWithText(aboutDialog, L"Fenster &schliessen"), BM_CLICK, 0, 0);
   return pbw.WaitForExit() ? 0 : 1;

@@ -125,7 +125,7 @@ HWND RunningPbw::FindWindowOfProgram(std::wstring_view caption, HWND besides) co
 
 HWND RunningPbw::WaitForWindowOfProgram(std::wstring_view caption, HWND besides) const {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = FindWindowOfProgram(caption, besides)) != nullptr; });
+  PumpMessagesUntil([&] { return (found = FindWindowOfProgram(caption, besides)) != nullptr; });
   return found;
 }
 
@@ -142,7 +142,7 @@ std::wstring RunningPbw::StatusLine() const { return Text(ControlId::Sbar); }
 bool RunningPbw::IsVisible() const { return ::IsWindowVisible(window_) != FALSE; }
 
 bool RunningPbw::WaitForStatus(std::wstring_view text) const {
-  return WaitUntil([&] { return StatusLine() == text; }, 60000);
+  return PumpMessagesUntil([&] { return StatusLine() == text; }, std::chrono::seconds(60));
 }
 
 bool RunningPbw::WaitForExit() {

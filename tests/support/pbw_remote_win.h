@@ -10,6 +10,7 @@
 
 #include "common/unique_handle_win.h"
 #include "mainwindow/form1_layout.h"
+#include "tests/support/message_pump_win.h"
 
 namespace pbw::testing {
 
@@ -64,16 +65,5 @@ std::vector<std::wstring> ChildTexts(HWND window);
 HWND ChildWithText(HWND window, std::wstring_view text);
 // The text of any window, also of another process.
 std::wstring TextOf(HWND window);
-
-// Polls `condition` until it holds or the safety limit passes.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD limitMs = 30000) {
-  const ULONGLONG deadline = ::GetTickCount64() + limitMs;
-  while (!condition()) {
-    if (::GetTickCount64() > deadline) return false;
-    ::Sleep(20);
-  }
-  return true;
-}
 
 }  // namespace pbw::testing

@@ -34,6 +34,13 @@ class ScriptedPop3Server {
   // Ends the connection with an ordinary close, whatever the client has sent.
   static Step Close() { return {Step::Kind::kClose, {}}; }
 
+  // A whole session: the greeting, USER `mailbox` and PASS `password` accepted, `listReply` to "LIST 1".
+  static std::vector<Step> Session(const std::string& mailbox, const std::string& password, std::string listReply) {
+    return {Send("+OK POP3 bereit\r\n"),   ExpectLine("USER " + mailbox + "\r\n"), Send("+OK\r\n"),
+            ExpectLine("PASS " + password + "\r\n"), Send("+OK Logged in.\r\n"), ExpectLine("LIST 1\r\n"),
+            Send(std::move(listReply))};
+  }
+
   enum class Loopback { kIPv4, kIPv6 };
 
   // Port 0 takes a free ephemeral port.

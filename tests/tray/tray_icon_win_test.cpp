@@ -7,7 +7,6 @@
 
 #include "common/wide_text_win.h"
 #include "tests/tray/test_window_win.h"
-#include "tray/window_hook_win.h"
 
 namespace pbw {
 namespace {
@@ -38,27 +37,24 @@ std::string Tip(const NotifyIconRecord& record) {
 
 std::uint32_t Value(const void* handle) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle)); }
 
-class TrayIcon : public ::testing::Test {
- protected:
-  void SetUp() override {
-    UseNotificationArea(area);
-    InstallWindowHook(window.get(), {});
-  }
-  void TearDown() override {
-    RemoveTrayIcon(0);
-    RemoveWindowHook();
-    UseNotificationArea(ShellNotificationArea());
-  }
+UINT TaskbarCreated() { return ::RegisterWindowMessageW(L"TaskbarCreated"); }
 
-  UINT TaskbarCreated() const { return ::RegisterWindowMessageW(L"TaskbarCreated"); }
+class TrayIconTest : public ::testing::Test {
+ protected:
+  void SetUp() override { tray.InstallWindowHook(window.get(), {}); }
+  void TearDown() override {
+    tray.RemoveTrayIcon(0);
+    tray.RemoveWindowHook();
+  }
 
   TestWindow window;
   NotificationAreaStandIn area;
+  TrayIcon tray{area};
   const HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
 };
 
-TEST_F(TrayIcon, AddNamesTheHookedWindowTheIconAndTheTip) {
-  AddTrayIcon(0, icon, L"PostboxWatchman");
+TEST_F(TrayIconTest, AddNamesTheHookedWindowTheIconAndTheTip) {
+  tray.AddTrayIcon(0, icon, L"PostboxWatchman");
   ASSERT_EQ(area.calls.size(), 1u);
   const NotifyCall& add = area.calls[0];
   EXPECT_EQ(add.message, 0u);
@@ -71,16 +67,16 @@ TEST_F(TrayIcon, AddNamesTheHookedWindowTheIconAndTheTip) {
   EXPECT_EQ(Tip(add.record), "PostboxWatchman");
 }
 
-TEST_F(TrayIcon, TipTravelsInTheAnsiCodePage) {
-  AddTrayIcon(0, icon, L"Grüße");
+TEST_F(TrayIconTest, TipTravelsInTheAnsiCodePage) {
+  tray.AddTrayIcon(0, icon, L"Grüße");
   const std::string tip = Tip(area.calls.at(0).record);
   EXPECT_EQ(tip, CodePageFromWide(L"Grüße", CP_ACP));
   EXPECT_NE(tip, "Gr\xC3\xBC\xC3\x9F" "e");  // not UTF-8
 }
 
-TEST_F(TrayIcon, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {
-  RemoveWindowHook();  // the record still names the window: the hook's state is never cleared
-  RemoveTrayIcon(5);
+TEST_F(TrayIconTest, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {
+  tray.RemoveWindowHook();  // the record still names the window: the hook's state is never cleared
+  tray.RemoveTrayIcon(5);
   ASSERT_EQ(area.calls.size(), 1u);
   const NotifyCall& remove = area.calls[0];
   EXPECT_EQ(remove.message, 2u);
@@ -92,9 +88,9 @@ TEST_F(TrayIcon, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {
   EXPECT_EQ(std::string(remove.record.begin() + 24, remove.record.end()), '\0' + std::string(63, ' '));
 }
 
-TEST_F(TrayIcon, ARestartedShellGetsTheLastAddedIconAgain) {
-  AddTrayIcon(0, icon, L"Erst");
-  AddTrayIcon(0, icon, L"PostboxWatchman");
+TEST_F(TrayIconTest, ARestartedShellGetsTheLastAddedIconAgain) {
+  tray.AddTrayIcon(0, icon, L"Erst");
+  tray.AddTrayIcon(0, icon, L"PostboxWatchman");
   window.Send(TaskbarCreated());
 
   ASSERT_EQ(area.calls.size(), 3u);
@@ -104,11 +100,11 @@ TEST_F(TrayIcon, ARestartedShellGetsTheLastAddedIconAgain) {
   EXPECT_EQ(TestWindow::ReceivedOf(TaskbarCreated()).size(), 1u);
 }
 
-TEST_F(TrayIcon, OnlyARemovedIconStaysAwayFromARestartedShell) {
+TEST_F(TrayIconTest, OnlyARemovedIconStaysAwayFromARestartedShell) {
   for (const std::uint32_t removedId : {0u, 1u}) {
     area.calls.clear();
-    AddTrayIcon(0, icon, L"PostboxWatchman");
-    RemoveTrayIcon(removedId);
+    tray.AddTrayIcon(0, icon, L"PostboxWatchman");
+    tray.RemoveTrayIcon(removedId);
     window.Send(TaskbarCreated());
     const bool readded = removedId != 0;
     ASSERT_EQ(area.calls.size(), readded ? 3u : 2u) << removedId;
@@ -119,13 +115,31 @@ TEST_F(TrayIcon, OnlyARemovedIconStaysAwayFromARestartedShell) {
   EXPECT_EQ(TestWindow::ReceivedOf(TaskbarCreated()).size(), 2u);
 }
 
-TEST_F(TrayIcon, TheRealNotificationAreaTakesAndGivesBackTheIcon) {
-  UseNotificationArea(ShellNotificationArea());
-  AddTrayIcon(0, icon, L"PostboxWatchman");
+TEST_F(TrayIconTest, EachWindowsIconComesBackOnlyThroughItsOwnWindow) {
+  TestWindow other;
+  NotificationAreaStandIn otherArea;
+  TrayIcon otherTray(otherArea);
+  otherTray.InstallWindowHook(other.get(), {});
+  tray.AddTrayIcon(0, icon, L"Erst");
+  otherTray.AddTrayIcon(0, icon, L"Zweit");
+
+  other.Send(TaskbarCreated());
+  ASSERT_EQ(otherArea.calls.size(), 2u);
+  EXPECT_EQ(Tip(otherArea.calls[1].record), "Zweit");
+  EXPECT_EQ(Field(otherArea.calls[1].record, 1), Value(other.get()));
+  EXPECT_EQ(area.calls.size(), 1u);
+  otherTray.RemoveWindowHook();
+}
+
+TEST(RealNotificationArea, TakesAndGivesBackTheIcon) {
+  TestWindow window;
+  TrayIcon tray;
+  tray.InstallWindowHook(window.get(), {});
+  tray.AddTrayIcon(0, ::LoadIconW(nullptr, IDI_APPLICATION), L"PostboxWatchman");
   window.Send(TaskbarCreated());
-  RemoveTrayIcon(0);
-  RemoveTrayIcon(0);
-  EXPECT_TRUE(area.calls.empty());
+  tray.RemoveTrayIcon(0);
+  tray.RemoveTrayIcon(0);
+  tray.RemoveWindowHook();
   EXPECT_EQ(window.Send(testing::kOwnMessage), testing::kOwnAnswer);
 }
 

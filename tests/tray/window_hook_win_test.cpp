@@ -1,4 +1,4 @@
-#include "tray/window_hook_win.h"
+#include "tray/tray_icon_win.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +21,12 @@ WNDPROC CurrentProcedure(HWND window) {
 class WindowHook : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallWindowHook(window.get(), [this](std::uint32_t iconId) { clicks.push_back(iconId); });
+    tray.InstallWindowHook(window.get(), [this](std::uint32_t iconId) { clicks.push_back(iconId); });
   }
-  void TearDown() override { RemoveWindowHook(); }
+  void TearDown() override { tray.RemoveWindowHook(); }
 
   TestWindow window;
+  TrayIcon tray;
   std::vector<std::uint32_t> clicks;
 };
 
@@ -49,8 +50,8 @@ TEST_F(WindowHook, IconNotificationsActByTheirMouseMessageAndEndInTheHook) {
 }
 
 TEST_F(WindowHook, RemembersTheHookedWindowAndKeepsItUnicode) {
-  EXPECT_EQ(HookedWindow(), window.get());
-  EXPECT_EQ(CurrentProcedure(window.get()), &TrayWindowProc);
+  EXPECT_EQ(tray.HookedWindow(), window.get());
+  EXPECT_EQ(CurrentProcedure(window.get()), &TrayIcon::TrayWindowProc);
   EXPECT_TRUE(::IsWindowUnicode(window.get()));
 }
 
@@ -66,7 +67,7 @@ TEST_F(WindowHook, OtherMessagesReachTheOwnProcedureAndReturnItsAnswer) {
 }
 
 TEST_F(WindowHook, AfterRemovingTheOwnProcedureGetsMessage1024Again) {
-  RemoveWindowHook();
+  tray.RemoveWindowHook();
   EXPECT_EQ(CurrentProcedure(window.get()), TestWindow::OwnProcedureAddress());
   window.Send(kTrayMessage, 0, 513);
   EXPECT_EQ(TestWindow::ReceivedOf(kTrayMessage), (std::vector<ReceivedMessage>{{kTrayMessage, 0, 513}}));
@@ -74,11 +75,45 @@ TEST_F(WindowHook, AfterRemovingTheOwnProcedureGetsMessage1024Again) {
 }
 
 TEST_F(WindowHook, RemovingTwiceIsHarmless) {
-  RemoveWindowHook();
-  RemoveWindowHook();
+  tray.RemoveWindowHook();
+  tray.RemoveWindowHook();
   EXPECT_EQ(CurrentProcedure(window.get()), TestWindow::OwnProcedureAddress());
-  EXPECT_EQ(HookedWindow(), window.get());
+  EXPECT_EQ(tray.HookedWindow(), window.get());
   EXPECT_EQ(window.Send(testing::kOwnMessage), testing::kOwnAnswer);
+}
+
+TEST(WindowHookNeverInstalled, RemovingIsHarmless) {
+  TestWindow window;
+  TrayIcon tray;
+  ASSERT_EQ(tray.HookedWindow(), nullptr);
+  tray.RemoveTrayIcon(0);
+  tray.RemoveWindowHook();
+
+  EXPECT_EQ(tray.HookedWindow(), nullptr);
+  EXPECT_EQ(CurrentProcedure(window.get()), TestWindow::OwnProcedureAddress());
+  EXPECT_EQ(window.Send(kTrayMessage, 0, 513), 0);
+  EXPECT_EQ(TestWindow::ReceivedOf(kTrayMessage).size(), 1u);
+}
+
+TEST(WindowHooks, TwoWindowsKeepTheirOwnHookAndHandler) {
+  TestWindow first;
+  TestWindow second;
+  TrayIcon firstTray;
+  TrayIcon secondTray;
+  std::vector<int> clicks;
+  firstTray.InstallWindowHook(first.get(), [&](std::uint32_t) { clicks.push_back(1); });
+  secondTray.InstallWindowHook(second.get(), [&](std::uint32_t) { clicks.push_back(2); });
+
+  second.Send(kTrayMessage, 0, 513);
+  first.Send(kTrayMessage, 0, 516);
+  EXPECT_EQ(clicks, (std::vector<int>{2, 1}));
+
+  firstTray.RemoveWindowHook();
+  EXPECT_EQ(CurrentProcedure(first.get()), TestWindow::OwnProcedureAddress());
+  EXPECT_EQ(CurrentProcedure(second.get()), &TrayIcon::TrayWindowProc);
+  second.Send(kTrayMessage, 0, 513);
+  EXPECT_EQ(clicks, (std::vector<int>{2, 1, 2}));
+  EXPECT_EQ(second.Send(testing::kOwnMessage), testing::kOwnAnswer);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/desktop/raw_registry_value_win.h"
+#include "tests/support/raw_registry_value_win.h"
 
 #include "common/unique_handle_win.h"
 

@@ -1,4 +1,4 @@
-#include "tests/desktop/test_files_win.h"
+#include "tests/support/test_files_win.h"
 
 #include <gtest/gtest.h>
 
