@@ -44,7 +44,7 @@ class IntervalListFiller final : public IntervalListView {
   HWND comboBox_;
 };
 
-void RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
+bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = windowProc;
@@ -53,7 +53,7 @@ void RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  ::RegisterClassExW(&windowClass);
+  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 // The outer size that gives the layout's client area, centred on the work area.
@@ -107,11 +107,12 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
     : store_(store),
       scrambler_(scrambler),
       icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
-  RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc);
+  if (!RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc)) return;
   const RECT place = InitialPlacement();
   window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top,
                                   place.right - place.left, place.bottom - place.top, nullptr, nullptr,
                                   instance, this));
+  if (!window_) return;  // the caller sees that the window is not loaded
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });

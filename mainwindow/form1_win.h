@@ -28,7 +28,8 @@ class Form1 {
   // Who asks for the window to be unloaded.
   enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2, TaskManager = 3 };
 
-  // Creates the window and runs its load: settings into the fields, tray icon, then hidden.
+  // Creates the window and runs its load: settings into the fields, tray icon, then hidden. When the
+  // window cannot be created, nothing else happens and IsLoaded() is false.
   Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
