@@ -121,6 +121,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   Form_Load();
 }
 
+HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, kCaption); }
+
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
 

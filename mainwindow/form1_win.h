@@ -35,6 +35,9 @@ class Form1 {
   Form1& operator=(const Form1&) = delete;
   ~Form1();
 
+  // The loaded main window of this program in the user's session, of this or another process.
+  static HWND FindLoaded();
+
   HWND Window() const { return window_.get(); }
   bool IsLoaded() const { return static_cast<bool>(window_); }
 

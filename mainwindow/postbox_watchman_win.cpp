@@ -4,13 +4,22 @@
 
 #include "about/info_form_freeware_win.h"
 #include "mainwindow/ansi_code_page_win.h"
+#include "mainwindow/command_line.h"
 #include "mainwindow/form1_win.h"
 #include "mainwindow/random_source.h"
 #include "mainwindow/registry_settings_store_win.h"
+#include "mainwindow/single_instance_win.h"
 
 namespace pbw {
 
-int RunPostboxWatchman(HINSTANCE instance, std::wstring_view /*commandLine*/) {
+int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
+  const SingleInstance single;
+  if (single.AlreadyRunning()) {
+    // A user who starts the program again wants to see it; the Run entry at log-on does not.
+    if (!HasOption(commandLine, L"/AUTOSTART")) ShowRunningInstance();
+    return 0;
+  }
+
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 

@@ -189,6 +189,17 @@ TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
   EXPECT_EQ(Stored(L"PORT"), L"110");
 }
 
+TEST_F(EndToEnd, ASecondStartShowsTheRunningProgramAndEnds) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  EXPECT_EQ(testing::RunToEnd(Exe(), L"/AUTOSTART"), 0u);
+  EXPECT_FALSE(pbw.IsVisible()) << "the Run entry at log-on starts quietly";
+
+  EXPECT_EQ(testing::RunToEnd(Exe(), L""), 0u);
+  EXPECT_TRUE(pbw.IsVisible());
+  EXPECT_FALSE(pbw.HasExited());
+}
+
 TEST_F(EndToEnd, EndeSavesTheFieldsAndEndsTheProgram) {
   Store({{L"PORT", L"995"}, {L"TIME", L"2"}});
   RunningPbw pbw(Exe());

@@ -90,18 +90,42 @@ std::wstring WindowsPath(std::string_view buildPath) {
   return path;
 }
 
-RunningPbw::RunningPbw(const std::wstring& exePath) {
+namespace {
+
+// Starts the program with `arguments`; the process handle, or an empty one when it did not start.
+UniqueKernelHandle StartProgram(const std::wstring& exePath, const std::wstring& arguments, DWORD& processId) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info)) {
-    return;
+    return {};
   }
   ::CloseHandle(info.hThread);
-  process_.reset(info.hProcess);
-  processId_ = info.dwProcessId;
+  processId = info.dwProcessId;
+  return UniqueKernelHandle(info.hProcess);
+}
+
+}  // namespace
+
+std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD limitMs) {
+  DWORD processId = 0;
+  const UniqueKernelHandle process = StartProgram(exePath, arguments, processId);
+  if (!process) return std::nullopt;
+  if (::WaitForSingleObject(process.get(), limitMs) != WAIT_OBJECT_0) {
+    ::TerminateProcess(process.get(), 1);
+    return std::nullopt;
+  }
+  DWORD exitCode = 0;
+  ::GetExitCodeProcess(process.get(), &exitCode);
+  return exitCode;
+}
+
+RunningPbw::RunningPbw(const std::wstring& exePath) {
+  process_ = StartProgram(exePath, L"", processId_);
+  if (!process_) return;
   // The caption is set during the window's load, which ends with the window hidden.
   window_ = WaitForWindowOfProgram(L"PostboxWatchman");
   // The caption is set early in the load; what a test sends must wait until the load has ended.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,10 @@ class RunningPbw {
   DWORD processId_ = 0;
   HWND window_ = nullptr;
 };
+
+// Starts the program with `arguments` and waits for its end; its exit code, or nothing when it
+// was still running after `limitMs` (it is then ended).
+std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD limitMs = 10000);
 
 // Whether the notification area holds the icon `iconId` of `window`.
 bool HasTrayIcon(HWND window, UINT iconId = 0);
