@@ -144,6 +144,14 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the keyboard goes back to the control that had it, never to the frame.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+      } else {
+        RestoreFocus();
+      }
+      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != SC_CLOSE) return ::DefWindowProcW(window, message, wParam, lParam);
       OnCloseCommand();
@@ -279,6 +287,19 @@ void Form1::ShowForm() {
   ::SetForegroundWindow(window_.get());
 }
 
-void Form1::HideForm() { ::ShowWindow(window_.get(), SW_HIDE); }
+void Form1::HideForm() {
+  RememberFocus();
+  ::ShowWindow(window_.get(), SW_HIDE);
+}
+
+void Form1::RememberFocus() {
+  const HWND focus = ::GetFocus();
+  if (focus != nullptr && ::IsChild(window_.get(), focus)) focus_ = focus;
+}
+
+void Form1::RestoreFocus() {
+  // Before the window was first left: the first control in the keyboard order.
+  ::SetFocus(focus_ != nullptr ? focus_ : (*controls_)[ControlId::ServerNameTB]);
+}
 
 }  // namespace pbw

@@ -65,6 +65,8 @@ class Form1 {
 
   void ShowForm();
   void HideForm();
+  void RememberFocus();
+  void RestoreFocus();
 
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
@@ -72,6 +74,7 @@ class Form1 {
   UniqueWindow window_;
   std::unique_ptr<Form1Controls> controls_;
   std::unique_ptr<AutostartCheckBoxControl> autostartBox_;
+  HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left
 
   // The engine's components; they exist once the window does.
   struct Components;

@@ -178,6 +178,20 @@ TEST_F(EndToEnd, OkTheCloseBoxAndAltF4OnlyHide) {
 
 // The task manager's "End task", taskkill and installers: the program unloads as with "&Ende".
 // (Wine itself drops the icons of a window that is gone, so the icon's removal is not visible here.)
+TEST_F(EndToEnd, TheKeyboardIsOnTheServerFieldFirstThenWhereTheUserLeftIt) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_EQ(pbw.Focus(), pbw.Control(ControlId::ServerNameTB));
+
+  pbw.PressKey(VK_TAB);
+  pbw.PressKey(VK_TAB);
+  ASSERT_EQ(pbw.Focus(), pbw.Control(ControlId::PasswortTB));
+  pbw.Close();
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_EQ(pbw.Focus(), pbw.Control(ControlId::PasswortTB));
+}
+
 TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());

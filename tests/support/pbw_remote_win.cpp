@@ -152,6 +152,22 @@ void RunningPbw::AltF4() const {
   ::PostMessageW(window_, WM_SYSKEYDOWN, VK_F4, kAltHeld | 1);
 }
 
+HWND RunningPbw::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info);
+  return info.hwndFocus;
+}
+
+void RunningPbw::PressKey(WPARAM key) const {
+  const HWND focus = Focus();
+  ::PostMessageW(focus, WM_KEYDOWN, key, 1);
+  // Sent, not posted: it returns once the program has handled the key press queued before it.
+  Send(focus, WM_NULL, 0, 0);
+  ::PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+  Send(focus, WM_NULL, 0, 0);
+}
+
 void RunningPbw::CloseFromOutside() const { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 std::wstring RunningPbw::Text(ControlId id) const { return TextOf(Control(id)); }

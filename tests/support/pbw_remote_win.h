@@ -37,6 +37,9 @@ class RunningPbw {
   void PressWithoutWaiting(ControlId button) const;
   void Close() const;  // the close box
   void AltF4() const;
+  // A key pressed and released where the program's keyboard focus is.
+  void PressKey(WPARAM key) const;
+  HWND Focus() const;
   // A bare close, as the task manager's "End task", taskkill and installers send it.
   void CloseFromOutside() const;
   std::wstring Text(ControlId id) const;
