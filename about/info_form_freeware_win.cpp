@@ -21,10 +21,9 @@ namespace {
 using namespace info_form;
 
 constexpr wchar_t kClassName[] = L"PbwInfoFormFreeware";
-// A fixed dialog frame without minimise and maximise boxes. Being a tool window keeps it out of the
-// task bar without an owner window, which would tie it to the main window.
+// A fixed dialog frame without minimise and maximise boxes.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Long captions wrap within the narrow buttons. BS_NOTIFY reports focus changes, so that the focused
 // button can show that Enter presses it.
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
@@ -42,6 +41,17 @@ DialogState& Dialog() {
 }
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
+
+// An owned window has no task-bar button. The owner is a window of the program that is never shown,
+// not the main window: the dialog stays independent of it, and outlives its unload.
+HWND HiddenOwner() {
+  static UniqueWindow owner;
+  if (!::IsWindow(owner.get())) {
+    owner.release();  // destroyed from outside: the handle is no longer ours to destroy
+    owner.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), nullptr));
+  }
+  return owner.get();
+}
 
 HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& place,
                  int id) {
@@ -181,7 +191,7 @@ void ShowAboutDialog() {
   RECT frame{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const HWND window = ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
-                                        frame.bottom - frame.top, nullptr, nullptr, Instance(), nullptr);
+                                        frame.bottom - frame.top, HiddenOwner(), nullptr, Instance(), nullptr);
   if (!window) return;
   dialog.window = window;
   CreateControls(window, dialog);

@@ -270,6 +270,7 @@ TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
   pbw.Press(ControlId::Btn20);
   const HWND about = pbw.WaitForWindowOfProgram(L"Info über PostboxWatchman");
   ASSERT_NE(about, nullptr);
+  EXPECT_NE(::GetWindow(about, GW_OWNER), pbw.MainWindow()) << "the dialog is independent of the main window";
   const auto texts = testing::ChildTexts(about);
   RECT placed{};
   ::GetWindowRect(about, &placed);
