@@ -5,6 +5,7 @@
 #include "about/about_text.h"
 #include "about/center_form_win.h"
 #include "about/info_form_layout.h"
+#include "common/layout_font_win.h"
 #include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/unique_handle_win.h"
@@ -27,12 +28,12 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Long captions wrap within the narrow buttons. BS_NOTIFY reports focus changes, so that the focused
 // button can show that Enter presses it.
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
-constexpr int kLabelFontTwips = 195;  // 9.75 points of 20 twips
 
 struct DialogState {
   HWND window = nullptr;
   HWND focus = nullptr;  // given back when the dialog is activated again
   UniqueFont labelFont;
+  UniqueFont buttonFont;
 };
 
 DialogState& Dialog() {
@@ -66,20 +67,18 @@ void CreateControls(HWND window, DialogState& dialog) {
   MakeStretchedPicture(picture, LoadJpegResource(Instance(), IDR_ABOUT_PICTURE),
                        ::LoadCursorW(Instance(), MAKEINTRESOURCEW(IDC_BANNER_POINTER)), kImage1Tooltip);
 
-  dialog.labelFont.reset(::CreateFontW(-TwipsToPixelsY(kLabelFontTwips), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  dialog.labelFont = CreateLayoutFont(kLabelFont);
   const HWND label = CreateChild(window, L"STATIC", L"Label1", SS_LEFT | SS_NOPREFIX, kLabel, kLabelId);
   ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.labelFont.get()), FALSE);
 
   CreateChild(window, L"STATIC", nullptr, SS_ETCHEDHORZ, kLine1, kLine1Id);
 
   // Created left to right: the creation order is the keyboard order.
-  const auto buttonFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
+  dialog.buttonFont = CreateLayoutFont(kLayoutFont);
   for (const ButtonSpec& entry : kButtons) {
     const HWND button = CreateChild(window, L"BUTTON", entry.caption, BS_PUSHBUTTON | kButtonStyle,
                                     {entry.left, kButtonTop, entry.width, kButtonHeight}, ButtonId(entry.index));
-    ::SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
+    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.buttonFont.get()), FALSE);
   }
   dialog.focus = ::GetDlgItem(window, ButtonId(kButtons.front().index));
 }
