@@ -111,13 +111,15 @@ TEST(OnlineHelpPage, NamesOnlyButtonsTheProgramHas) {
   for (const auto& button : info_form::kButtons) captions.emplace_back(button.caption);
   const std::string key = "<span class=\"key\">";
   int named = 0;
-  for (std::string cell : Cells(HelpPage(), "<td>")) {
+  for (const std::string& cell : Cells(HelpPage(), "<td>")) {
     // A caption cell underlines the access key where the program writes "&".
     const std::size_t mark = cell.find(key);
     if (mark == std::string::npos) continue;
-    cell.replace(mark, key.size(), "&");
-    cell.erase(cell.find("</span>"), 7);
-    EXPECT_TRUE(Contains(captions, cell)) << cell;
+    const std::size_t letter = mark + key.size();
+    const std::size_t end = cell.find("</span>", letter);
+    const std::string caption =
+        cell.substr(0, mark) + "&" + cell.substr(letter, end - letter) + cell.substr(end + std::string("</span>").size());
+    EXPECT_TRUE(Contains(captions, caption)) << caption;
     ++named;
   }
   EXPECT_EQ(named, 9) << "five buttons of the main window and four of the About dialog";
