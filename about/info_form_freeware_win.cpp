@@ -5,6 +5,7 @@
 #include "about/about_text.h"
 #include "about/center_form_win.h"
 #include "about/info_form_layout.h"
+#include "common/layout_font_win.h"
 #include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/unique_handle_win.h"
@@ -21,19 +22,18 @@ namespace {
 using namespace info_form;
 
 constexpr wchar_t kClassName[] = L"PbwInfoFormFreeware";
-// A fixed dialog frame without minimise and maximise boxes. Being a tool window keeps it out of the
-// task bar without an owner window, which would tie it to the main window.
+// A fixed dialog frame without minimise and maximise boxes.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Long captions wrap within the narrow buttons. BS_NOTIFY reports focus changes, so that the focused
 // button can show that Enter presses it.
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
-constexpr int kLabelFontTwips = 195;  // 9.75 points of 20 twips
 
 struct DialogState {
   HWND window = nullptr;
   HWND focus = nullptr;  // given back when the dialog is activated again
   UniqueFont labelFont;
+  UniqueFont buttonFont;
 };
 
 DialogState& Dialog() {
@@ -42,6 +42,17 @@ DialogState& Dialog() {
 }
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
+
+// An owned window has no task-bar button. The owner is a window of the program that is never shown,
+// not the main window: the dialog stays independent of it, and outlives its unload.
+HWND HiddenOwner() {
+  static UniqueWindow owner;
+  if (!::IsWindow(owner.get())) {
+    owner.release();  // destroyed from outside: the handle is no longer ours to destroy
+    owner.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), nullptr));
+  }
+  return owner.get();
+}
 
 HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& place,
                  int id) {
@@ -56,20 +67,18 @@ void CreateControls(HWND window, DialogState& dialog) {
   MakeStretchedPicture(picture, LoadJpegResource(Instance(), IDR_ABOUT_PICTURE),
                        ::LoadCursorW(Instance(), MAKEINTRESOURCEW(IDC_BANNER_POINTER)), kImage1Tooltip);
 
-  dialog.labelFont.reset(::CreateFontW(-TwipsToPixelsY(kLabelFontTwips), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  dialog.labelFont = CreateLayoutFont(kLabelFont);
   const HWND label = CreateChild(window, L"STATIC", L"Label1", SS_LEFT | SS_NOPREFIX, kLabel, kLabelId);
   ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.labelFont.get()), FALSE);
 
   CreateChild(window, L"STATIC", nullptr, SS_ETCHEDHORZ, kLine1, kLine1Id);
 
   // Created left to right: the creation order is the keyboard order.
-  const auto buttonFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
+  dialog.buttonFont = CreateLayoutFont(kLayoutFont);
   for (const ButtonSpec& entry : kButtons) {
     const HWND button = CreateChild(window, L"BUTTON", entry.caption, BS_PUSHBUTTON | kButtonStyle,
                                     {entry.left, kButtonTop, entry.width, kButtonHeight}, ButtonId(entry.index));
-    ::SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
+    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.buttonFont.get()), FALSE);
   }
   dialog.focus = ::GetDlgItem(window, ButtonId(kButtons.front().index));
 }
@@ -181,7 +190,7 @@ void ShowAboutDialog() {
   RECT frame{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const HWND window = ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
-                                        frame.bottom - frame.top, nullptr, nullptr, Instance(), nullptr);
+                                        frame.bottom - frame.top, HiddenOwner(), nullptr, Instance(), nullptr);
   if (!window) return;
   dialog.window = window;
   CreateControls(window, dialog);

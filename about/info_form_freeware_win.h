@@ -1,7 +1,8 @@
 #pragma once
 // The About dialog InfoFormFreeware: program, version, maker, and links to the maker.
-// It is modeless and has no owner: the main window stays usable, and the program keeps running
-// while the dialog is open, even after the main window has been unloaded.
+// It is modeless and independent of the main window: the main window stays usable, and the program
+// keeps running while the dialog is open, even after the main window has been unloaded. It has no
+// task-bar button of its own.
 
 #include <windows.h>
 

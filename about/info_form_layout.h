@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "common/layout_font.h"
+
 namespace pbw::info_form {
 
 struct TwipsRect {
@@ -18,6 +20,8 @@ inline constexpr int kClientHeight = 6360;
 
 inline constexpr TwipsRect kImage1{90, 120, 915, 6135};
 inline constexpr TwipsRect kLabel{1140, 120, 8115, 5415};
+// The label's own face, 9.75 points; the buttons have the layout's font.
+inline constexpr LayoutFont kLabelFont{L"Arial", 195};
 // The rule from (1140, 5580) to (9300, 5580), drawn as an etched line two pixels high.
 inline constexpr TwipsRect kLine1{1140, 5580, 8160, 30};
 

@@ -25,6 +25,8 @@ const SystemDpi& Dpi() {
 
 }  // namespace
 
+int SystemDpiY() { return Dpi().y; }
+
 int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, Dpi().x); }
 int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, Dpi().y); }
 

@@ -5,6 +5,9 @@
 
 namespace pbw {
 
+// The system's vertical DPI, fixed for the run of the program.
+int SystemDpiY();
+
 int TwipsToPixelsX(int twips);
 int TwipsToPixelsY(int twips);
 RECT TwipsToPixels(int left, int top, int width, int height);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/layout_font_win.h"
 #include "common/twips_win.h"
 #include "resources/picture_loading_win.h"
 #include "resources/resource_ids.h"
@@ -45,31 +46,13 @@ WindowKind KindOf(ControlKind kind) {
   return {L"STATIC", 0, 0};
 }
 
-UniqueFont MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  return UniqueFont(::CreateFontIndirectW(&metrics.lfMessageFont));
-}
-
-// The OK button's caption: bold 8.25-point "MS Sans Serif".
-UniqueFont OkButtonFont() {
-  LOGFONTW font{};
-  const WindowDc screen;
-  font.lfHeight = -::MulDiv(825, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
-  font.lfWeight = FW_BOLD;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-  return UniqueFont(::CreateFontIndirectW(&font));
-}
-
 // A drop-down list's height includes its open list.
 constexpr int kDroppedListPixels = 240;
 
 }  // namespace
 
 Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
-    : dialogFont_(MessageFont()), okButtonFont_(OkButtonFont()) {
+    : font_(CreateLayoutFont(kLayoutFont)), boldFont_(CreateLayoutFont(kLayoutBoldFont)) {
   for (const ControlSpec& layout : Form1Layout()) {
     const WindowKind kind = KindOf(layout.kind);
     const auto& p = layout.place;
@@ -79,7 +62,7 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
         kind.exStyle, kind.className, std::wstring(layout.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
         r.left, r.top, r.right - r.left, r.bottom - r.top, form,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(layout.id))), instance, nullptr);
-    const HFONT font = layout.id == ControlId::Btn1 ? okButtonFont_.get() : dialogFont_.get();
+    const HFONT font = FontOf(layout.id).bold ? boldFont_.get() : font_.get();
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     windows_[layout.id] = control;
   }

@@ -12,7 +12,7 @@ namespace pbw {
 
 class Form1Controls {
  public:
-  // Creates every control as a child of `form`, in keyboard order, with the dialog font.
+  // Creates every control as a child of `form`, in keyboard order, in the layout's font.
   Form1Controls(HWND form, HINSTANCE instance);
 
   HWND operator[](ControlId id) const { return windows_.at(id); }
@@ -20,8 +20,8 @@ class Form1Controls {
 
  private:
   std::map<ControlId, HWND> windows_;
-  UniqueFont dialogFont_;
-  UniqueFont okButtonFont_;
+  UniqueFont font_;
+  UniqueFont boldFont_;
 };
 
 }  // namespace pbw

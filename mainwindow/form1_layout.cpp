@@ -50,6 +50,8 @@ constexpr std::array<ControlSpec, 25> kControls{{
 
 std::span<const ControlSpec> Form1Layout() { return kControls; }
 
+const LayoutFont& FontOf(ControlId id) { return id == ControlId::Btn1 ? kLayoutBoldFont : kLayoutFont; }
+
 const ControlSpec* FindControl(ControlId id) {
   const auto it = std::find_if(kControls.begin(), kControls.end(), [id](const ControlSpec& c) { return c.id == id; });
   return it == kControls.end() ? nullptr : &*it;

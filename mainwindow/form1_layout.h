@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "common/layout_font.h"
+
 namespace pbw {
 
 enum class ControlKind { Frame, Label, TextBox, PasswordBox, DropDownList, Button, CheckBox, Picture, StatusBar, TraceBox };
@@ -35,6 +37,9 @@ constexpr int kForm1ClientHeightTwips = 4050;
 
 // All controls, in keyboard order first (tab index 0 upwards), then the pictures.
 std::span<const ControlSpec> Form1Layout();
+
+// "&OK" is bold; every other control has the layout's regular face.
+const LayoutFont& FontOf(ControlId id);
 
 const ControlSpec* FindControl(ControlId id);
 const ControlSpec* FindButton(int btnIndex);

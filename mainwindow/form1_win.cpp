@@ -42,7 +42,7 @@ class IntervalListFiller final : public IntervalListView {
   HWND comboBox_;
 };
 
-void RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
+bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = windowProc;
@@ -51,7 +51,7 @@ void RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  ::RegisterClassExW(&windowClass);
+  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 // The outer size that gives the layout's client area, centred on the work area.
@@ -105,11 +105,12 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
     : store_(store),
       scrambler_(scrambler),
       icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
-  RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc);
+  if (!RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc)) return;
   const RECT place = InitialPlacement();
   window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top,
                                   place.right - place.left, place.bottom - place.top, nullptr, nullptr,
                                   instance, this));
+  if (!window_) return;  // the caller sees that the window is not loaded
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });
@@ -117,6 +118,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   WindowLoaded();
   Form_Load();
 }
+
+HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, kCaption); }
 
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
@@ -139,8 +142,20 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the keyboard goes back to the control that had it, never to the frame.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+      } else {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != SC_CLOSE) return ::DefWindowProcW(window, message, wParam, lParam);
+      OnCloseCommand();
+      return 0;
     case WM_CLOSE:
-      OnClose();
+      OnCloseFromOutside();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -169,8 +184,15 @@ void Form1::OnTimer(UINT_PTR timerId) {
   if (timerId == kCheckPop3TimerId) components_->schedule.CheckPOP3Timer_Timer();
 }
 
-// The close box, the window menu and Alt+F4.
-void Form1::OnClose() { Unload(UnloadMode::UserClose); }
+// The close box, the window menu and Alt+F4 all arrive as the window's own close command.
+void Form1::OnCloseCommand() { Unload(UnloadMode::UserClose); }
+
+// A close that is not the window's own command comes from outside: the task manager's "End task",
+// taskkill, or an installer that must replace the program. It unloads like "&Ende".
+void Form1::OnCloseFromOutside() {
+  components_->pop3Sock.Close();
+  Unload(UnloadMode::TaskManager);
+}
 
 void Form1::OnEndSession(bool ending) {
   // Windows may end the process as soon as this returns: save now.
@@ -263,6 +285,19 @@ void Form1::ShowForm() {
   ::SetForegroundWindow(window_.get());
 }
 
-void Form1::HideForm() { ::ShowWindow(window_.get(), SW_HIDE); }
+void Form1::HideForm() {
+  RememberFocus();
+  ::ShowWindow(window_.get(), SW_HIDE);
+}
+
+void Form1::RememberFocus() {
+  const HWND focus = ::GetFocus();
+  if (focus != nullptr && ::IsChild(window_.get(), focus)) focus_ = focus;
+}
+
+void Form1::RestoreFocus() {
+  // Before the window was first left: the first control in the keyboard order.
+  ::SetFocus(focus_ != nullptr ? focus_ : (*controls_)[ControlId::ServerNameTB]);
+}
 
 }  // namespace pbw

@@ -27,13 +27,17 @@ namespace pbw {
 class Form1 {
  public:
   // Who asks for the window to be unloaded.
-  enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2 };
+  enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2, TaskManager = 3 };
 
-  // Creates the window and runs its load: settings into the fields, tray icon, then hidden.
+  // Creates the window and runs its load: settings into the fields, tray icon, then hidden. When the
+  // window cannot be created, nothing else happens and IsLoaded() is false.
   Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
   ~Form1();
+
+  // The loaded main window of this program in the user's session, of this or another process.
+  static HWND FindLoaded();
 
   HWND Window() const { return window_.get(); }
   bool IsLoaded() const { return static_cast<bool>(window_); }
@@ -44,7 +48,8 @@ class Form1 {
 
   void OnCommand(int controlId, int notification);
   void OnTimer(UINT_PTR timerId);
-  void OnClose();
+  void OnCloseCommand();
+  void OnCloseFromOutside();
   void OnEndSession(bool ending);
 
   void Form_Load();
@@ -61,6 +66,8 @@ class Form1 {
 
   void ShowForm();
   void HideForm();
+  void RememberFocus();
+  void RestoreFocus();
 
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
@@ -70,6 +77,7 @@ class Form1 {
   UniqueWindow window_;
   std::unique_ptr<Form1Controls> controls_;
   std::unique_ptr<AutostartCheckBoxControl> autostartBox_;
+  HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left
 
   // The engine's components; they exist once the window does.
   struct Components;

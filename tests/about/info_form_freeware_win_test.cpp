@@ -70,16 +70,20 @@ TEST_F(InfoFormFreewareTest, OpensWithItsCaptionTextAndFocus) {
   ASSERT_NE(dialog_, nullptr);
   EXPECT_EQ(WindowText(::GetDlgItem(dialog_, kLabelId)), AboutText(CurrentYear()));
   EXPECT_EQ(::GetFocus(), Button(dialog_, kWhoIsTrelvik));
-  EXPECT_EQ(::GetWindow(dialog_, GW_OWNER), nullptr);
 }
 
-TEST_F(InfoFormFreewareTest, HasAFixedFrameOutsideTheTaskBar) {
+TEST_F(InfoFormFreewareTest, HasADialogFrameAndNoTaskBarButton) {
   ASSERT_NE(dialog_, nullptr);
   const auto style = static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_EXSTYLE));
-  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-  EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0u);
-  EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
+  EXPECT_EQ(exStyle & (WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+            static_cast<DWORD>(WS_EX_DLGMODALFRAME));
+  // An owned window gets no task-bar button; its owner is never shown.
+  const HWND owner = ::GetWindow(dialog_, GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(owner));
 }
 
 TEST_F(InfoFormFreewareTest, OpensCentredOnTheScreen) {

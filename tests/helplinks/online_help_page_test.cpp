@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "about/info_form_layout.h"
 #include "common/text_encoding.h"
 #include "engine/status_trace.h"
+#include "engine/tls_outcome.h"
+#include "mainwindow/form1_layout.h"
 
 namespace pbw {
 namespace {
@@ -66,6 +69,60 @@ TEST(OnlineHelpPage, ExplainsEveryButtonOfTheAboutDialog) {
     captions.push_back(caption);
   }
   ExpectPageMentions(HelpPage(), captions);
+}
+
+// The contents of every table cell that opens with `cellStart`.
+std::vector<std::string> Cells(const std::string& page, const std::string& cellStart) {
+  std::vector<std::string> cells;
+  for (std::size_t at = page.find(cellStart); at != std::string::npos; at = page.find(cellStart, at)) {
+    at += cellStart.size();
+    cells.push_back(page.substr(at, page.find("</td>", at) - at));
+  }
+  return cells;
+}
+
+bool Contains(const std::vector<std::wstring>& texts, const std::string& utf8) {
+  return std::find(texts.begin(), texts.end(), DecodeServerText(utf8)) != texts.end();
+}
+
+// The other way round: what the page quotes, the program really shows.
+TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
+  using namespace status_text;
+  const std::vector<std::wstring> shown{
+      std::wstring(kLoggingIn),   std::wstring(kOpening),      std::wstring(kHostNotAnswering),
+      std::wstring(kMailboxUnknown), std::wstring(kLoginRejected), std::wstring(kNewMail),
+      std::wstring(kMailboxEmpty), std::wstring(kUnknownStep),  TimeoutText(90),
+      std::wstring(kTlsUntrusted), std::wstring(kTlsWrongHost), std::wstring(kTlsExpired),
+      std::wstring(kTlsFailed)};
+  const std::vector<std::string> quoted = Cells(HelpPage(), "<td class=\"text\">");
+  EXPECT_GE(quoted.size(), shown.size());
+  for (std::string text : quoted) {
+    // The step number stands in the page as a placeholder.
+    if (const auto placeholder = text.find("<i>Zahl</i>"); placeholder != std::string::npos) text.erase(placeholder);
+    EXPECT_TRUE(Contains(shown, text)) << text;
+  }
+}
+
+TEST(OnlineHelpPage, NamesOnlyButtonsTheProgramHas) {
+  std::vector<std::wstring> captions;
+  for (const ControlSpec& control : Form1Layout()) {
+    if (!control.caption.empty()) captions.emplace_back(control.caption);
+  }
+  for (const auto& button : info_form::kButtons) captions.emplace_back(button.caption);
+  const std::string key = "<span class=\"key\">";
+  int named = 0;
+  for (const std::string& cell : Cells(HelpPage(), "<td>")) {
+    // A caption cell underlines the access key where the program writes "&".
+    const std::size_t mark = cell.find(key);
+    if (mark == std::string::npos) continue;
+    const std::size_t letter = mark + key.size();
+    const std::size_t end = cell.find("</span>", letter);
+    const std::string caption =
+        cell.substr(0, mark) + "&" + cell.substr(letter, end - letter) + cell.substr(end + std::string("</span>").size());
+    EXPECT_TRUE(Contains(captions, caption)) << caption;
+    ++named;
+  }
+  EXPECT_EQ(named, 9) << "five buttons of the main window and four of the About dialog";
 }
 
 }  // namespace

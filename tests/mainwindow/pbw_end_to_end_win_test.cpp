@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScriptedCase{"Empty", "-ERR no such message\r\n", testing::Shown(status_text::kMailboxEmpty), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
+TEST_F(EndToEnd, OkTheCloseBoxAndAltF4OnlyHide) {
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   pbw.TrayNotification(WM_LBUTTONDOWN);
@@ -154,8 +154,51 @@ TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
   EXPECT_TRUE(pbw.IsVisible());
   pbw.Close();
   EXPECT_FALSE(pbw.IsVisible());
+
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.AltF4();
+  EXPECT_TRUE(testing::WaitUntil([&] { return !pbw.IsVisible(); }));
   EXPECT_FALSE(pbw.HasExited());
+  EXPECT_TRUE(testing::HasTrayIcon(pbw.MainWindow()));
   EXPECT_EQ(Stored(L"PORT"), L"<missing>") << "hiding saves nothing";
+}
+
+// The task manager's "End task", taskkill and installers: the program unloads as with "&Ende".
+// (Wine itself drops the icons of a window that is gone, so the icon's removal is not visible here.)
+TEST_F(EndToEnd, TheKeyboardIsOnTheServerFieldFirstThenWhereTheUserLeftIt) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_EQ(pbw.Focus(), pbw.Control(ControlId::ServerNameTB));
+
+  pbw.PressKey(VK_TAB);
+  pbw.PressKey(VK_TAB);
+  ASSERT_EQ(pbw.Focus(), pbw.Control(ControlId::PasswortTB));
+  pbw.Close();
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_EQ(pbw.Focus(), pbw.Control(ControlId::PasswortTB));
+}
+
+TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.SetText(ControlId::PostfachNameTB, L"beenden@example.com");
+  pbw.CloseFromOutside();
+
+  ASSERT_TRUE(pbw.WaitForExit());
+  EXPECT_EQ(Stored(L"MBOX"), L"beenden@example.com");
+  EXPECT_EQ(Stored(L"PORT"), L"110");
+}
+
+TEST_F(EndToEnd, ASecondStartShowsTheRunningProgramAndEnds) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  EXPECT_EQ(testing::RunToEnd(Exe(), L"/AUTOSTART"), 0u);
+  EXPECT_FALSE(pbw.IsVisible()) << "the Run entry at log-on starts quietly";
+
+  EXPECT_EQ(testing::RunToEnd(Exe(), L""), 0u);
+  EXPECT_TRUE(pbw.IsVisible());
+  EXPECT_FALSE(pbw.HasExited());
 }
 
 TEST_F(EndToEnd, EndeSavesTheFieldsAndEndsTheProgram) {
@@ -214,6 +257,7 @@ TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
   pbw.Press(ControlId::Btn20);
   const HWND about = pbw.WaitForWindowOfProgram(L"Info über PostboxWatchman");
   ASSERT_NE(about, nullptr);
+  EXPECT_NE(::GetWindow(about, GW_OWNER), pbw.MainWindow()) << "the dialog is independent of the main window";
   const auto texts = testing::ChildTexts(about);
   RECT placed{};
   ::GetWindowRect(about, &placed);

@@ -1,5 +1,7 @@
 #include "tests/support/pbw_remote_win.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 #include "common/wide_text_win.h"
@@ -70,6 +72,15 @@ HWND ChildWithText(HWND window, std::wstring_view text) {
   return nullptr;
 }
 
+bool HasTrayIcon(HWND window, UINT iconId) {
+  // Only an icon that exists can be modified; a modification that changes nothing leaves it as it is.
+  NOTIFYICONDATAW probe{};
+  probe.cbSize = sizeof(probe);
+  probe.hWnd = window;
+  probe.uID = iconId;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
 std::wstring WindowsPath(std::string_view buildPath) {
   std::wstring path = WideFromCodePage(buildPath, CP_UTF8);
   if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
@@ -79,18 +90,42 @@ std::wstring WindowsPath(std::string_view buildPath) {
   return path;
 }
 
-RunningPbw::RunningPbw(const std::wstring& exePath) {
+namespace {
+
+// Starts the program with `arguments`; the process handle, or an empty one when it did not start.
+UniqueKernelHandle StartProgram(const std::wstring& exePath, const std::wstring& arguments, DWORD& processId) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info)) {
-    return;
+    return {};
   }
   ::CloseHandle(info.hThread);
-  process_.reset(info.hProcess);
-  processId_ = info.dwProcessId;
+  processId = info.dwProcessId;
+  return UniqueKernelHandle(info.hProcess);
+}
+
+}  // namespace
+
+std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD limitMs) {
+  DWORD processId = 0;
+  const UniqueKernelHandle process = StartProgram(exePath, arguments, processId);
+  if (!process) return std::nullopt;
+  if (::WaitForSingleObject(process.get(), limitMs) != WAIT_OBJECT_0) {
+    ::TerminateProcess(process.get(), 1);
+    return std::nullopt;
+  }
+  DWORD exitCode = 0;
+  ::GetExitCodeProcess(process.get(), &exitCode);
+  return exitCode;
+}
+
+RunningPbw::RunningPbw(const std::wstring& exePath) {
+  process_ = StartProgram(exePath, L"", processId_);
+  if (!process_) return;
   // The caption is set during the window's load, which ends with the window hidden.
   window_ = WaitForWindowOfProgram(L"PostboxWatchman");
   // The caption is set early in the load; what a test sends must wait until the load has ended.
@@ -111,6 +146,29 @@ void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_US
 void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK, 0, 0); }
 
 void RunningPbw::Close() const { Send(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void RunningPbw::AltF4() const {
+  constexpr LPARAM kAltHeld = 1 << 29;
+  ::PostMessageW(window_, WM_SYSKEYDOWN, VK_F4, kAltHeld | 1);
+}
+
+HWND RunningPbw::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info);
+  return info.hwndFocus;
+}
+
+void RunningPbw::PressKey(WPARAM key) const {
+  const HWND focus = Focus();
+  ::PostMessageW(focus, WM_KEYDOWN, key, 1);
+  // Sent, not posted: it returns once the program has handled the key press queued before it.
+  Send(focus, WM_NULL, 0, 0);
+  ::PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+  Send(focus, WM_NULL, 0, 0);
+}
+
+void RunningPbw::CloseFromOutside() const { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 std::wstring RunningPbw::Text(ControlId id) const { return TextOf(Control(id)); }
 

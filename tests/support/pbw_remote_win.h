@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,12 @@ class RunningPbw {
   // For a button that opens something modal: the press is posted, so this returns at once.
   void PressWithoutWaiting(ControlId button) const;
   void Close() const;  // the close box
+  void AltF4() const;
+  // A key pressed and released where the program's keyboard focus is.
+  void PressKey(WPARAM key) const;
+  HWND Focus() const;
+  // A bare close, as the task manager's "End task", taskkill and installers send it.
+  void CloseFromOutside() const;
   std::wstring Text(ControlId id) const;
   void SetText(ControlId id, const std::wstring& text) const;
   int SelectedIndex(ControlId comboBox) const;
@@ -58,6 +65,13 @@ class RunningPbw {
   DWORD processId_ = 0;
   HWND window_ = nullptr;
 };
+
+// Starts the program with `arguments` and waits for its end; its exit code, or nothing when it
+// was still running after `limitMs` (it is then ended).
+std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD limitMs = 10000);
+
+// Whether the notification area holds the icon `iconId` of `window`.
+bool HasTrayIcon(HWND window, UINT iconId = 0);
 
 // The texts of a window's children, in their order.
 std::vector<std::wstring> ChildTexts(HWND window);

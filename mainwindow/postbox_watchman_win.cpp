@@ -1,0 +1,49 @@
+#include "mainwindow/postbox_watchman_win.h"
+
+#include <commctrl.h>
+
+#include "about/info_form_freeware_win.h"
+#include "mainwindow/ansi_code_page_win.h"
+#include "mainwindow/command_line.h"
+#include "mainwindow/form1_win.h"
+#include "mainwindow/random_source.h"
+#include "mainwindow/registry_settings_store_win.h"
+#include "mainwindow/single_instance_win.h"
+
+namespace pbw {
+
+int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
+  const SingleInstance single;
+  if (single.AlreadyRunning()) {
+    // A user who starts the program again wants to see it; the Run entry at log-on does not.
+    if (!HasOption(commandLine, L"/AUTOSTART")) ShowRunningInstance();
+    return 0;
+  }
+
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  RegistrySettingsStore store;
+  TimeSeededRandom random;
+  AnsiCodePage codePage;
+  PasswordScrambler scrambler(random, codePage);
+  Form1 form(instance, store, scrambler);
+  if (!form.IsLoaded()) {
+    // Without its window the program could neither show an icon nor ever be ended.
+    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", L"PostboxWatchman",
+                  MB_OK | MB_ICONERROR);
+    return 1;
+  }
+
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab, Alt + access key and the arrow keys move between the controls of either window.
+    if (HandleAboutDialogMessage(message)) continue;
+    if (form.IsLoaded() && ::IsDialogMessageW(form.Window(), &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+}  // namespace pbw

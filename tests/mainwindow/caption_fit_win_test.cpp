@@ -1,0 +1,136 @@
+// Every caption and label of the main window and the About dialog fits its control: measured in the
+// font the program gives the control, at 96 DPI and at 144 DPI (150 %), against the control's size
+// from its layout less the room the control keeps for itself.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "about/about_text.h"
+#include "about/info_form_freeware_win.h"
+#include "about/info_form_layout.h"
+#include "common/layout_font_win.h"
+#include "common/twips.h"
+#include "common/twips_win.h"
+#include "mainwindow/form1_controls_win.h"
+#include "mainwindow/form1_layout.h"
+
+namespace pbw {
+namespace {
+
+// What a control keeps for itself around its text, in pixels at 96 DPI.
+enum class Frame { None, PushButton, CheckBox };
+
+RECT Inset(Frame frame) {
+  switch (frame) {
+    case Frame::PushButton:
+      return {3, 3, 3, 3};  // the raised edge and the focus rectangle inside it
+    case Frame::CheckBox:
+      return {17, 0, 0, 0};  // the box and the gap after it
+    case Frame::None:
+      break;
+  }
+  return {0, 0, 0, 0};
+}
+
+struct Caption {
+  std::wstring name;
+  std::wstring text;
+  LayoutFont font;
+  int left, top, width, height;  // twips
+  Frame frame;
+  UINT format;                   // how the control draws it: on one line or word-wrapped
+};
+
+std::vector<Caption> AllCaptions() {
+  std::vector<Caption> captions;
+  for (const ControlSpec& c : Form1Layout()) {
+    if (c.caption.empty()) continue;
+    const Frame frame = c.kind == ControlKind::Button     ? Frame::PushButton
+                        : c.kind == ControlKind::CheckBox ? Frame::CheckBox
+                                                          : Frame::None;
+    const UINT prefix = c.kind == ControlKind::Label ? DT_NOPREFIX : 0;
+    captions.push_back({std::wstring(c.caption), std::wstring(c.caption), FontOf(c.id), c.place.left, c.place.top,
+                        c.place.width, c.place.height, frame, DT_SINGLELINE | prefix});
+  }
+  using namespace info_form;
+  for (const ButtonSpec& b : kButtons) {
+    captions.push_back({b.caption, b.caption, kLayoutFont, b.left, kButtonTop, b.width, kButtonHeight, Frame::PushButton,
+                        DT_WORDBREAK});
+  }
+  captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel.left, kLabel.top, kLabel.width, kLabel.height,
+                      Frame::None, DT_WORDBREAK | DT_NOPREFIX});
+  return captions;
+}
+
+class CaptionsFit : public ::testing::TestWithParam<int> {};
+
+TEST_P(CaptionsFit, InTheirControls) {
+  const int dpi = GetParam();
+  const HDC dc = ::CreateCompatibleDC(nullptr);
+  for (const Caption& c : AllCaptions()) {
+    const RECT inset = Inset(c.frame);
+    const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
+    // Both edges are rounded from twips, as the windows place their controls.
+    const int width = TwipsToPixels(c.left + c.width, dpi) - TwipsToPixels(c.left, dpi) - scaled(inset.left) -
+                      scaled(inset.right);
+    const int height = TwipsToPixels(c.top + c.height, dpi) - TwipsToPixels(c.top, dpi) - scaled(inset.top) -
+                       scaled(inset.bottom);
+    const LOGFONTW logFont = LayoutLogFont(c.font, dpi);
+    const UniqueFont font(::CreateFontIndirectW(&logFont));
+    const HGDIOBJ previous = ::SelectObject(dc, font.get());
+    RECT needed{0, 0, width, 0};
+    ::DrawTextW(dc, c.text.c_str(), -1, &needed, DT_CALCRECT | c.format);
+    ::SelectObject(dc, previous);
+    EXPECT_LE(needed.right, width) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi << " DPI";
+    EXPECT_LE(needed.bottom, height) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi
+                                     << " DPI";
+  }
+  ::DeleteDC(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, CaptionsFit, ::testing::Values(96, 144));
+
+// The windows' controls really are in the fonts measured above.
+LOGFONTW FontOfControl(HWND control) {
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+void ExpectFont(HWND control, const LayoutFont& expected) {
+  const LOGFONTW font = FontOfControl(control);
+  const LOGFONTW wanted = LayoutLogFont(expected, SystemDpiY());
+  EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(wanted.lfFaceName));
+  EXPECT_EQ(font.lfHeight, wanted.lfHeight);
+  EXPECT_EQ(font.lfWeight, wanted.lfWeight);
+}
+
+TEST(ControlFonts, AreTheLayoutsFonts) {
+  const HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+  {
+    const Form1Controls controls(parent, ::GetModuleHandleW(nullptr));
+    for (const ControlSpec& c : Form1Layout()) {
+      if (c.kind == ControlKind::Picture) continue;  // no text
+      SCOPED_TRACE(static_cast<int>(c.id));
+      ExpectFont(controls[c.id], FontOf(c.id));
+    }
+  }
+  ::DestroyWindow(parent);
+
+  ShowAboutDialog();
+  const HWND about = ::FindWindowW(nullptr, L"Info \u00fcber PostboxWatchman");
+  ASSERT_NE(about, nullptr);
+  ExpectFont(::GetDlgItem(about, info_form::kLabelId), info_form::kLabelFont);
+  for (const info_form::ButtonSpec& b : info_form::kButtons) {
+    ExpectFont(::GetDlgItem(about, info_form::ButtonId(b.index)), kLayoutFont);
+  }
+  ::DestroyWindow(about);
+  MSG quit;
+  ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+}  // namespace
+}  // namespace pbw
