@@ -141,8 +141,12 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != SC_CLOSE) return ::DefWindowProcW(window, message, wParam, lParam);
+      OnCloseCommand();
+      return 0;
     case WM_CLOSE:
-      OnClose();
+      OnCloseFromOutside();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -171,8 +175,15 @@ void Form1::OnTimer(UINT_PTR timerId) {
   if (timerId == kCheckPop3TimerId) components_->schedule.CheckPOP3Timer_Timer();
 }
 
-// The close box, the window menu and Alt+F4.
-void Form1::OnClose() { Unload(UnloadMode::UserClose); }
+// The close box, the window menu and Alt+F4 all arrive as the window's own close command.
+void Form1::OnCloseCommand() { Unload(UnloadMode::UserClose); }
+
+// A close that is not the window's own command comes from outside: the task manager's "End task",
+// taskkill, or an installer that must replace the program. It unloads like "&Ende".
+void Form1::OnCloseFromOutside() {
+  components_->pop3Sock.Close();
+  Unload(UnloadMode::TaskManager);
+}
 
 void Form1::OnEndSession(bool ending) {
   // Windows may end the process as soon as this returns: save now.

@@ -26,7 +26,7 @@ namespace pbw {
 class Form1 {
  public:
   // Who asks for the window to be unloaded.
-  enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2 };
+  enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2, TaskManager = 3 };
 
   // Creates the window and runs its load: settings into the fields, tray icon, then hidden.
   Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler);
@@ -43,7 +43,8 @@ class Form1 {
 
   void OnCommand(int controlId, int notification);
   void OnTimer(UINT_PTR timerId);
-  void OnClose();
+  void OnCloseCommand();
+  void OnCloseFromOutside();
   void OnEndSession(bool ending);
 
   void Form_Load();

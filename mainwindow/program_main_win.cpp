@@ -1,4 +1,5 @@
-// PBW.exe: starts hidden in the notification area and lives until "&Ende" or the end of the session.
+// PBW.exe: starts hidden in the notification area and lives until "&Ende", a close from outside (task
+// manager, installer) or the end of the session.
 
 #include <windows.h>
 #include <commctrl.h>

@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScriptedCase{"Empty", "-ERR no such message\r\n", L" Postfach leer", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
+TEST_F(EndToEnd, OkTheCloseBoxAndAltF4OnlyHide) {
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   pbw.TrayNotification(WM_LBUTTONDOWN);
@@ -167,8 +167,26 @@ TEST_F(EndToEnd, OkAndTheCloseBoxOnlyHide) {
   EXPECT_TRUE(pbw.IsVisible());
   pbw.Close();
   EXPECT_FALSE(pbw.IsVisible());
+
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  pbw.AltF4();
+  EXPECT_TRUE(testing::WaitUntil([&] { return !pbw.IsVisible(); }));
   EXPECT_FALSE(pbw.HasExited());
+  EXPECT_TRUE(testing::HasTrayIcon(pbw.MainWindow()));
   EXPECT_EQ(Stored(L"PORT"), L"<missing>") << "hiding saves nothing";
+}
+
+// The task manager's "End task", taskkill and installers: the program unloads as with "&Ende".
+// (Wine itself drops the icons of a window that is gone, so the icon's removal is not visible here.)
+TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
+  RunningPbw pbw(Exe());
+  ASSERT_TRUE(pbw.Started());
+  pbw.SetText(ControlId::PostfachNameTB, L"beenden@example.com");
+  pbw.CloseFromOutside();
+
+  ASSERT_TRUE(pbw.WaitForExit());
+  EXPECT_EQ(Stored(L"MBOX"), L"beenden@example.com");
+  EXPECT_EQ(Stored(L"PORT"), L"110");
 }
 
 TEST_F(EndToEnd, EndeSavesTheFieldsAndEndsTheProgram) {

@@ -1,5 +1,7 @@
 #include "tests/support/pbw_remote_win.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 #include "common/wide_text_win.h"
@@ -70,6 +72,15 @@ HWND ChildWithText(HWND window, std::wstring_view text) {
   return nullptr;
 }
 
+bool HasTrayIcon(HWND window, UINT iconId) {
+  // Only an icon that exists can be modified; a modification that changes nothing leaves it as it is.
+  NOTIFYICONDATAW probe{};
+  probe.cbSize = sizeof(probe);
+  probe.hWnd = window;
+  probe.uID = iconId;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
 std::wstring WindowsPath(std::string_view buildPath) {
   std::wstring path = WideFromCodePage(buildPath, CP_UTF8);
   if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
@@ -111,6 +122,13 @@ void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_US
 void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK, 0, 0); }
 
 void RunningPbw::Close() const { Send(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void RunningPbw::AltF4() const {
+  constexpr LPARAM kAltHeld = 1 << 29;
+  ::PostMessageW(window_, WM_SYSKEYDOWN, VK_F4, kAltHeld | 1);
+}
+
+void RunningPbw::CloseFromOutside() const { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 std::wstring RunningPbw::Text(ControlId id) const { return TextOf(Control(id)); }
 

@@ -35,6 +35,9 @@ class RunningPbw {
   // For a button that opens something modal: the press is posted, so this returns at once.
   void PressWithoutWaiting(ControlId button) const;
   void Close() const;  // the close box
+  void AltF4() const;
+  // A bare close, as the task manager's "End task", taskkill and installers send it.
+  void CloseFromOutside() const;
   std::wstring Text(ControlId id) const;
   void SetText(ControlId id, const std::wstring& text) const;
   int SelectedIndex(ControlId comboBox) const;
@@ -57,6 +60,9 @@ class RunningPbw {
   DWORD processId_ = 0;
   HWND window_ = nullptr;
 };
+
+// Whether the notification area holds the icon `iconId` of `window`.
+bool HasTrayIcon(HWND window, UINT iconId = 0);
 
 // The texts of a window's children, in their order.
 std::vector<std::wstring> ChildTexts(HWND window);
