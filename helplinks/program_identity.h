@@ -1,8 +1,14 @@
 #pragma once
 // What the program says about itself: its name, its version and how to reach its maker.
-// The version resource (resources/version.rc) repeats the version numbers and the maker's name.
+// Name, version and maker come from the build (project() in CMakeLists.txt), as they do for the
+// version record and the manifest.
 
 #include <string_view>
+
+#include "helplinks/program_identity_values.h"
+
+#define PBW_WIDE_TEXT_(text) L##text
+#define PBW_WIDE_TEXT(text) PBW_WIDE_TEXT_(text)
 
 namespace pbw {
 
@@ -12,14 +18,14 @@ struct ProgramVersion {
   int revision = 0;
 };
 
-inline constexpr ProgramVersion kProgramVersion{1, 1, 102};
+inline constexpr ProgramVersion kProgramVersion{PBW_VERSION_MAJOR, PBW_VERSION_MINOR, PBW_VERSION_REVISION};
 
 // Caption of every message box that has no caption of its own.
-inline constexpr std::wstring_view kProgramTitle = L"PostboxWatchman";
-inline constexpr std::wstring_view kProductName = L"PostboxWatchman";
+inline constexpr std::wstring_view kProgramTitle = PBW_WIDE_TEXT(PBW_PRODUCT_NAME);
+inline constexpr std::wstring_view kProductName = PBW_WIDE_TEXT(PBW_PRODUCT_NAME);
 
-inline constexpr std::wstring_view kMakerName = L"Trelvik Software";
-inline constexpr int kMakerFirstYear = 2001;
+inline constexpr std::wstring_view kMakerName = PBW_WIDE_TEXT(PBW_MAKER_NAME);
+inline constexpr int kMakerFirstYear = PBW_MAKER_FIRST_YEAR;
 
 // Web addresses are bare host names: the shell takes a name beginning with "www." for a web address.
 inline constexpr std::wstring_view kMakerHost = L"www.trelvik.example";

@@ -1,4 +1,4 @@
-// The version record that Windows shows in the file's properties agrees with the program's own version.
+// The version record that Windows shows in the file's properties: the version texts and names.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -30,22 +30,6 @@ class VersionResourceTest : public ::testing::Test {
 
   std::vector<char> record_;
 };
-
-TEST_F(VersionResourceTest, NumbersAreTheProgramsVersion) {
-  ASSERT_FALSE(record_.empty());
-  void* value = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(::VerQueryValueW(record_.data(), L"\\", &value, &length));
-  const auto& fixed = *static_cast<const VS_FIXEDFILEINFO*>(value);
-  for (const auto& [mostSignificant, leastSignificant] :
-       {std::pair{fixed.dwFileVersionMS, fixed.dwFileVersionLS},
-        std::pair{fixed.dwProductVersionMS, fixed.dwProductVersionLS}}) {
-    EXPECT_EQ(HIWORD(mostSignificant), kProgramVersion.major);
-    EXPECT_EQ(LOWORD(mostSignificant), kProgramVersion.minor);
-    EXPECT_EQ(HIWORD(leastSignificant), 0);
-    EXPECT_EQ(LOWORD(leastSignificant), kProgramVersion.revision);
-  }
-}
 
 TEST_F(VersionResourceTest, TextsNameTheProgramAndItsMaker) {
   ASSERT_FALSE(record_.empty());
