@@ -112,6 +112,16 @@ TEST(ConvertPassword, KeepsCharactersOutsideTheCodePageInTheExtendedForm) {
   }
 }
 
+TEST(ConvertPassword, KeepsNulAndEveryOtherCharacterInTheExtendedForm) {
+  TimeSeededRandom random;
+  PasswordScrambler scrambler(random, kCodePage);
+  const std::wstring passwords[] = {std::wstring(L"\u041F\0", 2), std::wstring(L"\0\U0001F600\0", 3),
+                                    std::wstring(L"\u00FF\u0100\uFFFD", 3)};
+  for (const std::wstring& password : passwords) {
+    EXPECT_EQ(scrambler.ConvertPassword(scrambler.ConvertPassword(password, true), false), password);
+  }
+}
+
 TEST(ConvertPassword, ScramblesTheUtf8BytesInTheExtendedForm) {
   // "П" is D0 9F in UTF-8; weights 0x1A and 0x8D (0x1234 / 4 = 0x48D).
   EXPECT_EQ(Store(L"П", {0x1234}), L"UTF8:0CA001201234");
