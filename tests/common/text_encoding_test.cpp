@@ -25,7 +25,7 @@ TEST(DecodeServerText, Utf8WhereValidCp1252WhereNot) {
 }
 
 TEST(DecodeUtf8, GivesBackWhatToUtf8MadeAndReplacesInvalidBytes) {
-  const std::wstring text(L"a\0\u00E4\u20AC\U0001F600", 5);
+  const std::wstring text = L"a" + std::wstring(1, L'\0') + L"\u00E4\u20AC\U0001F600";
   EXPECT_EQ(DecodeUtf8(ToUtf8(text)), text);
   EXPECT_EQ(DecodeUtf8("\xE4\xC3"), L"\uFFFD\uFFFD");
 }

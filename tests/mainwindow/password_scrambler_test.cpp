@@ -115,8 +115,8 @@ TEST(ConvertPassword, KeepsCharactersOutsideTheCodePageInTheExtendedForm) {
 TEST(ConvertPassword, KeepsNulAndEveryOtherCharacterInTheExtendedForm) {
   TimeSeededRandom random;
   PasswordScrambler scrambler(random, kCodePage);
-  const std::wstring passwords[] = {std::wstring(L"\u041F\0", 2), std::wstring(L"\0\U0001F600\0", 3),
-                                    std::wstring(L"\u00FF\u0100\uFFFD", 3)};
+  const std::wstring nul(1, L'\0');
+  const std::wstring passwords[] = {L"\u041F" + nul, nul + L"\U0001F600" + nul, L"\u00FF\u0100\uFFFD"};
   for (const std::wstring& password : passwords) {
     EXPECT_EQ(scrambler.ConvertPassword(scrambler.ConvertPassword(password, true), false), password);
   }
