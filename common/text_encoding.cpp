@@ -100,20 +100,38 @@ wchar_t Cp1252ToWide(unsigned char byte) {
   return static_cast<wchar_t>(byte);
 }
 
-std::wstring DecodeServerText(std::string_view bytes) {
+namespace {
+
+// Valid UTF-8 sequences as their characters; each other byte as `invalidByte` makes it.
+template <typename InvalidByte>
+std::wstring DecodeUtf8With(std::string_view bytes, InvalidByte invalidByte) {
   std::wstring out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {
     char32_t cp = 0;
     std::size_t used = DecodeUtf8Sequence(bytes, cp);
     if (used == 0) {
-      cp = Cp1252ToWide(static_cast<unsigned char>(bytes[0]));
+      cp = invalidByte(static_cast<unsigned char>(bytes[0]));
       used = 1;
     }
-    AppendWide(out, cp == 0 ? char32_t{0x2400} : cp);
+    AppendWide(out, cp);
     bytes.remove_prefix(used);
   }
   return out;
+}
+
+}  // namespace
+
+std::wstring DecodeServerText(std::string_view bytes) {
+  std::wstring out = DecodeUtf8With(bytes, [](unsigned char byte) { return static_cast<char32_t>(Cp1252ToWide(byte)); });
+  for (wchar_t& c : out) {
+    if (c == L'\0') c = static_cast<wchar_t>(0x2400);
+  }
+  return out;
+}
+
+std::wstring DecodeUtf8(std::string_view bytes) {
+  return DecodeUtf8With(bytes, [](unsigned char) { return kReplacement; });
 }
 
 }  // namespace pbw

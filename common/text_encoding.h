@@ -13,6 +13,10 @@ std::string ToUtf8(std::wstring_view text);
 // A NUL byte becomes U+2400 (the visible symbol for NUL) so that it cannot end the text early.
 std::wstring DecodeServerText(std::string_view bytes);
 
+// Bytes that were made by ToUtf8, back to the text, every character (NUL too) as itself. An invalid
+// byte becomes U+FFFD.
+std::wstring DecodeUtf8(std::string_view bytes);
+
 // The character that a Windows-1252 byte stands for (undefined bytes keep their own code).
 wchar_t Cp1252ToWide(unsigned char byte);
 

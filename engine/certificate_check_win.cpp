@@ -1,7 +1,11 @@
+// The chain parameters' retrieval timeout is one of its extra fields.
+#define CERT_CHAIN_PARA_HAS_EXTRA_FIELDS
 #include "engine/certificate_check_win.h"
 
 #include <memory>
 #include <vector>
+
+#include "engine/certificate_names.h"
 
 namespace pbw {
 namespace {
@@ -23,34 +27,29 @@ static_assert(policy_error::kUntrustedCa == static_cast<std::uint32_t>(CERT_E_UN
 static_assert(policy_error::kNoRevocationCheck == static_cast<std::uint32_t>(CRYPT_E_NO_REVOCATION_CHECK));
 static_assert(policy_error::kRevocationOffline == static_cast<std::uint32_t>(CRYPT_E_REVOCATION_OFFLINE));
 
-std::vector<std::wstring> DnsNames(PCCERT_CONTEXT certificate) {
-  const CERT_INFO& info = *certificate->pCertInfo;
-  const PCERT_EXTENSION extension = ::CertFindExtension(szOID_SUBJECT_ALT_NAME2, info.cExtension, info.rgExtension);
-  if (!extension) return {};
-  CERT_ALT_NAME_INFO* decoded = nullptr;
-  DWORD size = 0;
-  if (!::CryptDecodeObjectEx(X509_ASN_ENCODING, X509_ALTERNATE_NAME, extension->Value.pbData, extension->Value.cbData,
-                             CRYPT_DECODE_ALLOC_FLAG, nullptr, &decoded, &size)) {
-    return {};
-  }
-  const std::unique_ptr<CERT_ALT_NAME_INFO, LocalFreeDeleter> owned(decoded);
-  std::vector<std::wstring> names;
-  for (DWORD i = 0; i < decoded->cAltEntry; ++i) {
-    const CERT_ALT_NAME_ENTRY& entry = decoded->rgAltEntry[i];
-    if (entry.dwAltNameChoice == CERT_ALT_NAME_DNS_NAME && entry.pwszDNSName) names.emplace_back(entry.pwszDNSName);
-  }
-  // A SAN extension without DNS names still rules out the common name; keep that apart from "none".
-  if (names.empty()) names.emplace_back();
-  return names;
-}
+// Retrieving a missing issuer or a revocation list from the addresses the certificates name waits
+// at most this long, for all revocation retrievals together too.
+constexpr DWORD kUrlRetrievalTimeoutMs = 2000;
 
-std::wstring CommonName(PCCERT_CONTEXT certificate) {
+// Nothing when the certificate has a subject-alternative-name extension that cannot be read.
+std::optional<CertificateNames> NamesOf(PCCERT_CONTEXT certificate) {
+  const CERT_INFO& info = *certificate->pCertInfo;
+  CertificateNames names;
+  if (const PCERT_EXTENSION extension =
+          ::CertFindExtension(szOID_SUBJECT_ALT_NAME2, info.cExtension, info.rgExtension)) {
+    const auto optionalNames = DecodeAltNames(
+        std::string_view(reinterpret_cast<const char*>(extension->Value.pbData), extension->Value.cbData));
+    if (!optionalNames) return std::nullopt;
+    names = *optionalNames;
+  }
   auto* oid = const_cast<char*>(szOID_COMMON_NAME);
   const DWORD length = ::CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, nullptr, 0);
   std::wstring name(length, L'\0');
   ::CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, name.data(), length);
-  name.resize(name.find(L'\0') == std::wstring::npos ? name.size() : name.find(L'\0'));
-  return name;
+  // Only the terminating NUL goes: one inside the name must keep it from matching.
+  if (!name.empty()) name.pop_back();
+  names.commonName = std::move(name);
+  return names;
 }
 
 std::wstring NameText(CERT_NAME_BLOB* name) {
@@ -76,9 +75,12 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
   chainPara.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
   chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
   chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = &serverAuth;
+  chainPara.dwUrlRetrievalTimeout = kUrlRetrievalTimeoutMs;
   PCCERT_CHAIN_CONTEXT chainContext = nullptr;
   if (!::CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
-                                 CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, nullptr, &chainContext)) {
+                                 CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT |
+                                     CERT_CHAIN_REVOCATION_ACCUMULATIVE_TIMEOUT,
+                                 nullptr, &chainContext)) {
     return {TlsOutcome::kFailed, static_cast<std::uint32_t>(::GetLastError())};
   }
   const UniqueCertificateChain chain(chainContext);
@@ -87,7 +89,8 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
   SSL_EXTRA_CERT_CHAIN_POLICY_PARA sslPara{};
   sslPara.cbSize = sizeof sslPara;
   sslPara.dwAuthType = AUTHTYPE_SERVER;
-  sslPara.pwszServerName = serverName.data();
+  // An address is matched against the certificate's address entries here alone.
+  sslPara.pwszServerName = ParseIpAddress(host) ? nullptr : serverName.data();
   CERT_CHAIN_POLICY_PARA policyPara{};
   policyPara.cbSize = sizeof policyPara;
   policyPara.dwFlags = CERT_CHAIN_POLICY_IGNORE_ALL_REV_UNKNOWN_FLAGS;
@@ -99,11 +102,20 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
   }
 
   const std::uint32_t chainErrors = chain.get()->TrustStatus.dwErrorStatus;
-  const bool nameMatches = CertificateNameMatches(host, DnsNames(certificate), CommonName(certificate));
+  const std::optional<CertificateNames> names = NamesOf(certificate);
+  const bool nameMatches = names && CertificateNameMatches(host, *names);
   const TlsOutcome outcome = JudgeCertificate(chainErrors, policyStatus.dwError, nameMatches);
   std::uint32_t code = policyStatus.dwError != 0 ? policyStatus.dwError : chainErrors;
   if (code == 0 && !nameMatches) code = static_cast<std::uint32_t>(CERT_E_CN_NO_MATCH);
   return {outcome, code};
 }
+
+BackgroundCertificateCheck::BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target,
+                                                       UINT message, WPARAM tag)
+    : work_(
+          [certificate = std::make_shared<UniqueCertificate>(std::move(certificate)), host = std::move(host)] {
+            return CheckServerCertificate(certificate->get(), host);
+          },
+          target, message, tag) {}
 
 }  // namespace pbw

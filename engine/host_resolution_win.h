@@ -6,9 +6,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
+
+#include "engine/background_work_win.h"
 
 namespace pbw {
 
@@ -20,24 +21,22 @@ struct ResolvedAddress {
   const sockaddr* Get() const { return reinterpret_cast<const sockaddr*>(&address); }
 };
 
-struct ResolutionState;
+// The addresses of a host name (IPv6 and IPv4) in the resolver's order; empty when the name is
+// unknown.
+std::vector<ResolvedAddress> ResolveHost(const std::wstring& host, std::uint16_t port);
 
-// Resolves a host name (IPv6 and IPv4) on a worker thread of its own, started by the constructor.
-// When done, the worker posts `message` with `tag` as its WPARAM to `target`. Destroying this object
-// cancels that message; the worker then finishes alone and frees what it shared with it.
+// Resolves on a worker thread of its own (see BackgroundWork).
 class BackgroundResolution {
  public:
   // Throws when no worker thread can be started.
-  BackgroundResolution(const std::wstring& host, std::uint16_t port, HWND target, UINT message, WPARAM tag);
-  ~BackgroundResolution();
-  BackgroundResolution(const BackgroundResolution&) = delete;
-  BackgroundResolution& operator=(const BackgroundResolution&) = delete;
+  BackgroundResolution(const std::wstring& host, std::uint16_t port, HWND target, UINT message, WPARAM tag)
+      : work_([host, port] { return ResolveHost(host, port); }, target, message, tag) {}
 
-  // The addresses in the resolver's order, once the message has arrived; empty when the name is unknown.
-  std::vector<ResolvedAddress> TakeAddresses();
+  // The addresses, once the message has arrived.
+  std::vector<ResolvedAddress> TakeAddresses() { return work_.Take().value_or(std::vector<ResolvedAddress>{}); }
 
  private:
-  std::shared_ptr<ResolutionState> shared_;
+  BackgroundWork<std::vector<ResolvedAddress>> work_;
 };
 
 }  // namespace pbw

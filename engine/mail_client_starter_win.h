@@ -7,7 +7,7 @@ namespace pbw {
 
 class MailClientStarter final : public ProgramStarter {
  public:
-  // `fieldText` is the mail-client field as it stands; see MailClientCommandLine for its quoting.
+  // `fieldText` is the mail-client field as it stands; see ResolveMailClient for which program it names.
   bool StartProgram(const std::wstring& fieldText) override;
   void DefaultBeep() override;
 };

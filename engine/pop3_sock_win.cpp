@@ -5,13 +5,14 @@
 #include <climits>
 #include <utility>
 
-#include "engine/certificate_check_win.h"
+#include "engine/international_host_win.h"
 
 namespace pbw {
 namespace {
 
 constexpr UINT kResolvedMessage = WM_APP + 1;
 constexpr UINT kReadAgainMessage = WM_APP + 2;
+constexpr UINT kJudgedMessage = WM_APP + 3;
 // Socket events of generation g arrive as message kFirstSocketMessage + g % kSocketMessageCount.
 constexpr UINT kFirstSocketMessage = WM_APP + 0x100;
 constexpr UINT kSocketMessageCount = 0x2000;
@@ -33,9 +34,10 @@ void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port, ConnectionS
   Close();
   if (host.empty() || !window_.get()) return;
   try {
-    host_ = host;
+    // Looked up, sent as the server name and found on the certificate in its ASCII form.
+    host_ = AsciiHostName(host);
     security_ = security;
-    resolution_.emplace(host, port, window_.get(), kResolvedMessage, generation_);
+    resolution_.emplace(host_, port, window_.get(), kResolvedMessage, generation_);
     state_ = State::kResolving;
   } catch (...) {
     Disconnect();
@@ -76,6 +78,7 @@ void Pop3Sock::Close() {
 void Pop3Sock::Disconnect() noexcept {
   ++generation_;  // whatever is still queued for the old connection is stale from now on
   resolution_.reset();
+  judgement_.reset();
   socket_.reset();
   addresses_.clear();
   nextAddress_ = 0;
@@ -101,6 +104,10 @@ bool Pop3Sock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     }
     if (message == kReadAgainMessage) {
       if (current) ReadChunk();
+      return true;
+    }
+    if (message == kJudgedMessage) {
+      if (current && judgement_) OnJudged();
       return true;
     }
     if (message >= kFirstSocketMessage && message < kFirstSocketMessage + kSocketMessageCount) {
@@ -187,12 +194,15 @@ void Pop3Sock::FlushUnsent() {
 
 void Pop3Sock::ReadChunk() {
   if (state_ != State::kConnected) return;
-  const std::size_t room = kUnreadLimitBytes - unread_.size();
-  if (room == 0) {
+  // Nothing more is read while the certificate is judged; the verdict starts reading again.
+  if (judgement_) return;
+  // Over TLS one record may take the unread data past the limit.
+  if (unread_.size() >= kUnreadLimitBytes) {
     // Not reading lets TCP hold back the sender; GetData starts reading again.
     readPaused_ = true;
     return;
   }
+  const std::size_t room = kUnreadLimitBytes - unread_.size();
   std::array<char, kReadChunkBytes> chunk;
   const int received = ::recv(socket_.get(), chunk.data(), static_cast<int>(std::min(room, chunk.size())), 0);
   const bool handshaking = tls_ && tls_->GetState() == TlsChannel::State::kHandshaking;
@@ -216,15 +226,53 @@ void Pop3Sock::ReadChunk() {
 }
 
 void Pop3Sock::ReceiveSecure(std::string_view bytes) {
-  const bool wasHandshaking = tls_->GetState() != TlsChannel::State::kEstablished;
   std::string plain;
   const SECURITY_STATUS status = tls_->Receive(bytes, unsent_, plain);
   if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
   FlushUnsent();
   if (state_ != State::kConnected) return;
-  if (wasHandshaking && tls_->GetState() == TlsChannel::State::kEstablished && !OnHandshakeDone()) return;
+  if (tls_->GetState() == TlsChannel::State::kAwaitingTrust) {
+    judgement_.emplace(tls_->RemoteCertificate(), host_, window_.get(), kJudgedMessage, generation_);
+    return;
+  }
+  // Data given during a renegotiation goes out once it is over.
+  if (!unsentPlain_.empty() && tls_->GetState() == TlsChannel::State::kEstablished) {
+    if (const SECURITY_STATUS sealed = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_); sealed != SEC_E_OK) {
+      return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(sealed));
+    }
+    FlushUnsent();
+    if (state_ != State::kConnected) return;
+  }
+  if (peerClosed_ && tls_->GetState() != TlsChannel::State::kClosed) PostToSelf(kReadAgainMessage);
+  DeliverSecure(std::move(plain));
+}
+
+void Pop3Sock::OnJudged() {
+  const CertificateJudgement judgement = judgement_->TakeJudgement().value_or(CertificateJudgement{});
+  judgement_.reset();
+  if (judgement.outcome != TlsOutcome::kEstablished) return FailTls(judgement.outcome, judgement.code);
+  const UniqueCertificate certificate = tls_->RemoteCertificate();
+  const std::uint32_t generation = generation_;
+  tlsReport_({TlsOutcome::kEstablished, 0,
+              {TlsProtocolName(tls_->Protocol()), tls_->CipherName(), SubjectText(certificate.get()),
+               IssuerText(certificate.get())}});
+  // The owner may have closed or reconnected.
+  if (generation != generation_) return;
+  std::string plain;
+  SECURITY_STATUS status = tls_->Trust(unsent_, plain);
+  if (status == SEC_E_OK && tls_->GetState() == TlsChannel::State::kEstablished) {
+    status = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_);
+  }
+  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  FlushUnsent();
+  if (state_ != State::kConnected) return;
+  // Reading was held during the judgement.
+  PostToSelf(kReadAgainMessage);
+  DeliverSecure(std::move(plain));
+}
+
+void Pop3Sock::DeliverSecure(std::string plain) {
   const bool serverClosed = tls_->GetState() == TlsChannel::State::kClosed;
-  if (peerClosed_ && !serverClosed) PostToSelf(kReadAgainMessage);
   const std::uint32_t generation = generation_;
   if (!plain.empty()) {
     unread_ += plain;
@@ -232,27 +280,6 @@ void Pop3Sock::ReceiveSecure(std::string_view bytes) {
   }
   // The server's close_notify: the connection ends as if TCP had closed; what was delivered stays.
   if (serverClosed && generation == generation_) Disconnect();
-}
-
-bool Pop3Sock::OnHandshakeDone() {
-  const UniqueCertificate certificate = tls_->RemoteCertificate();
-  const CertificateJudgement judgement = CheckServerCertificate(certificate.get(), host_);
-  if (judgement.outcome != TlsOutcome::kEstablished) {
-    FailTls(judgement.outcome, judgement.code);
-    return false;
-  }
-  const std::uint32_t generation = generation_;
-  tlsReport_({TlsOutcome::kEstablished, 0,
-              {TlsProtocolName(tls_->Protocol()), tls_->CipherName(), SubjectText(certificate.get()),
-               IssuerText(certificate.get())}});
-  // The owner may have closed or reconnected.
-  if (generation != generation_) return false;
-  if (const SECURITY_STATUS status = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_); status != SEC_E_OK) {
-    FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
-    return false;
-  }
-  FlushUnsent();
-  return state_ == State::kConnected;
 }
 
 void Pop3Sock::FailTls(TlsOutcome outcome, std::uint32_t code) {

@@ -10,8 +10,9 @@
 //
 // The bytes received pass through ReadChunk into the unread buffer, the bytes to send through
 // SendData into the unsent queue. With implicit TLS a TLS channel sits at both places: the handshake
-// runs right after the TCP connection, data given to SendData meanwhile waits for it, and the server's
-// certificate is judged before any byte of the server is delivered. The outcome of the set-up, and a
+// runs right after the TCP connection, and data given to SendData meanwhile waits for it. The moment
+// the handshake is done, the server's certificate is judged on a worker thread; until it is accepted
+// nothing of the server is decrypted or read, and nothing is sent. The outcome of the set-up, and a
 // record that cannot be read, are reported through the TLS notification.
 
 #include <winsock2.h>
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
+#include "engine/certificate_check_win.h"
 #include "engine/engine_ports.h"
 #include "engine/host_resolution_win.h"
 #include "engine/message_window_win.h"
@@ -43,8 +45,8 @@ class Pop3Sock final : public Pop3Socket {
 
   // At most this much is read per notification of waiting data.
   static constexpr std::size_t kReadChunkBytes = 4096;
-  // Reading stops while this much is waiting untaken; TCP flow control then holds the sender back.
-  // (Over TLS the data of the one record that completes may go past it.)
+  // Reading stops while this much or more is waiting untaken; TCP flow control then holds the sender
+  // back. (Over TLS the data of the one record that completes may go past it.)
   static constexpr std::size_t kUnreadLimitBytes = 16 * 1024;
 
   Pop3Sock(DataArrivalHandler dataArrival, TlsReportHandler tlsReport);
@@ -69,8 +71,9 @@ class Pop3Sock final : public Pop3Socket {
   void FlushUnsent();
   void ReadChunk();
   void ReceiveSecure(std::string_view bytes);
-  // False when the certificate was rejected or the owner ended the connection meanwhile.
-  bool OnHandshakeDone();
+  void OnJudged();
+  // Hands decrypted data to the owner; ends the connection after the server's close_notify.
+  void DeliverSecure(std::string plain);
   void FailTls(TlsOutcome outcome, std::uint32_t code);
   void PostToSelf(UINT message);
   // Ends the connection quietly; bytes already announced stay until taken.
@@ -87,6 +90,7 @@ class Pop3Sock final : public Pop3Socket {
   std::uint32_t generation_ = 0;
   State state_ = State::kClosed;
   std::optional<BackgroundResolution> resolution_;
+  std::optional<BackgroundCertificateCheck> judgement_;
   std::vector<ResolvedAddress> addresses_;
   std::size_t nextAddress_ = 0;
   UniqueSocket socket_;

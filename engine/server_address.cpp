@@ -29,21 +29,29 @@ ServerAddress SplitServerAddress(std::wstring_view serverText) {
   const ServerAddress whole{std::wstring(text), kDefaultPop3Port};
 
   if (!text.empty() && text.front() == L'[') {
-    const auto close = text.find(L']');
+    // The last bracket closes, so that whatever stood between the brackets comes back whole.
+    const auto close = text.rfind(L']');
     if (close == std::wstring_view::npos) return whole;
     const std::wstring host(text.substr(1, close - 1));
     const std::wstring_view rest = text.substr(close + 1);
     if (rest.empty()) return {host, kDefaultPop3Port};
     if (rest.front() != L':') return whole;
     const auto port = ParsePort(rest.substr(1));
-    return port ? ServerAddress{host, *port} : whole;
+    return port ? ServerAddress{host, *port, true} : whole;
   }
 
   const auto colon = text.rfind(L':');
   if (colon == std::wstring_view::npos || text.find(L':') != colon) return whole;
   const auto port = ParsePort(text.substr(colon + 1));
   if (!port) return whole;
-  return {std::wstring(text.substr(0, colon)), *port};
+  return {std::wstring(text.substr(0, colon)), *port, true};
+}
+
+std::wstring ComposeServerAddress(std::wstring_view host, std::uint16_t port) {
+  const bool bracketed = host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') ||
+                         host != TrimBlanks(host);
+  std::wstring text = bracketed ? L'[' + std::wstring(host) + L']' : std::wstring(host);
+  return text + L':' + std::to_wstring(port);
 }
 
 ConnectionSecurity SecurityForPort(std::uint16_t port) {

@@ -92,10 +92,18 @@ SECURITY_STATUS TlsChannel::Start(std::string& toSend) {
 SECURITY_STATUS TlsChannel::Receive(std::string_view bytes, std::string& toSend, std::string& plain) {
   if (state_ == State::kFailed || state_ == State::kClosed) return SEC_E_OK;
   incoming_.append(bytes);
+  if (state_ == State::kAwaitingTrust) return SEC_E_OK;
   if (state_ == State::kHandshaking) {
     const SECURITY_STATUS status = Handshake(toSend, false);
     if (status != SEC_E_OK) return status;
   }
+  return DecryptAll(toSend, plain);
+}
+
+SECURITY_STATUS TlsChannel::Trust(std::string& toSend, std::string& plain) {
+  if (state_ != State::kAwaitingTrust) return SEC_E_OK;
+  trusted_ = true;
+  state_ = State::kEstablished;
   return DecryptAll(toSend, plain);
 }
 
@@ -126,7 +134,8 @@ SECURITY_STATUS TlsChannel::Handshake(std::string& toSend, bool evenWithoutInput
     if (status == SEC_E_OK) {
       const SECURITY_STATUS sizes = ::QueryContextAttributesW(context_.get(), SECPKG_ATTR_STREAM_SIZES, &sizes_);
       if (sizes != SEC_E_OK) return Fail(sizes);
-      state_ = State::kEstablished;
+      // A later handshake (the server's renegotiation) needs no new acceptance.
+      state_ = trusted_ ? State::kEstablished : State::kAwaitingTrust;
       return SEC_E_OK;
     }
   }

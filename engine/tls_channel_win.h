@@ -24,7 +24,9 @@ class TlsCredentials {
 
 class TlsChannel {
  public:
-  enum class State { kHandshaking, kEstablished, kClosed, kFailed };
+  // kAwaitingTrust: the first handshake is done, the server's certificate not yet accepted. Nothing
+  // of the server is decrypted and nothing encrypted until Trust().
+  enum class State { kHandshaking, kAwaitingTrust, kEstablished, kClosed, kFailed };
 
   // `host` is sent as the server name (SNI).
   explicit TlsChannel(std::wstring host) : host_(std::move(host)) {}
@@ -32,14 +34,16 @@ class TlsChannel {
   // Begins the handshake: its first message is appended to `toSend`.
   SECURITY_STATUS Start(std::string& toSend);
   // Takes bytes from the network. Handshake messages are appended to `toSend`, decrypted application
-  // data to `plain` (also data that came together with the handshake's last message). A failure
-  // code means the channel is unusable.
+  // data to `plain`. A failure code means the channel is unusable.
   SECURITY_STATUS Receive(std::string_view bytes, std::string& toSend, std::string& plain);
+  // The certificate is accepted: decrypts what has arrived since the handshake (also data that came
+  // together with its last message), as Receive does.
+  SECURITY_STATUS Trust(std::string& toSend, std::string& plain);
   // Appends the records carrying `plain` to `toSend`; only once established.
   SECURITY_STATUS Encrypt(std::string_view plain, std::string& toSend);
 
   State GetState() const { return state_; }
-  // Once established: the certificate the server presented (with the other certificates it sent in
+  // Once the handshake is done: the certificate the server presented (with the other certificates it sent in
   // its store), the protocol bits (SP_PROT_*) and the cipher suite's name.
   UniqueCertificate RemoteCertificate();
   std::uint32_t Protocol();
@@ -55,6 +59,7 @@ class TlsChannel {
   UniqueSecurityContext context_;
   State state_ = State::kHandshaking;
   bool withoutClientCertificate_ = false;
+  bool trusted_ = false;
   SecPkgContext_StreamSizes sizes_{};
   // Received bytes not yet consumed: a partial handshake message or record.
   std::string incoming_;

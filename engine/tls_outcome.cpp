@@ -13,31 +13,6 @@ bool IsOneOf(std::uint32_t code, std::initializer_list<std::uint32_t> codes) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
-}
-
-std::wstring_view WithoutFinalDot(std::wstring_view name) {
-  if (!name.empty() && name.back() == L'.') name.remove_suffix(1);
-  return name;
-}
-
-bool NameMatches(std::wstring_view host, std::wstring_view pattern) {
-  host = WithoutFinalDot(host);
-  pattern = WithoutFinalDot(pattern);
-  if (host.empty() || pattern.empty()) return false;
-  if (pattern.substr(0, 2) != L"*.") return EqualIgnoringCase(host, pattern);
-  // "*.example.com": one whole label, and never a bare top-level domain such as "*.com".
-  const std::wstring_view suffix = pattern.substr(1);
-  if (suffix.find(L'.', 1) == std::wstring_view::npos) return false;
-  const auto firstDot = host.find(L'.');
-  return firstDot != 0 && firstDot != std::wstring_view::npos && EqualIgnoringCase(host.substr(firstDot), suffix);
-}
-
 // A certificate's text may hold line breaks; the trace line must stay one line.
 std::wstring OnOneLine(std::wstring_view text) {
   std::wstring line(text);
@@ -85,12 +60,6 @@ TlsOutcome JudgeCertificate(std::uint32_t chainErrors, std::uint32_t policyError
   if (!nameMatches || policyError == policy_error::kNameMismatch) return TlsOutcome::kWrongHost;
   if (faults != 0 || policyFault) return TlsOutcome::kFailed;
   return TlsOutcome::kEstablished;
-}
-
-bool CertificateNameMatches(std::wstring_view host, const std::vector<std::wstring>& dnsNames,
-                            std::wstring_view commonName) {
-  if (dnsNames.empty()) return NameMatches(host, commonName);
-  return std::any_of(dnsNames.begin(), dnsNames.end(), [&](const std::wstring& name) { return NameMatches(host, name); });
 }
 
 std::wstring TlsProtocolName(std::uint32_t protocol) {

@@ -51,11 +51,6 @@ inline constexpr std::uint32_t kRevocationOffline = 0x80092013;
 // that could not be learnt is no fault on its own.
 TlsOutcome JudgeCertificate(std::uint32_t chainErrors, std::uint32_t policyError, bool nameMatches);
 
-// True when `host` is one of the certificate's DNS subject alternative names, or its common name
-// when it has none. Letter case does not count; "*" may stand for a whole left-most label only.
-bool CertificateNameMatches(std::wstring_view host, const std::vector<std::wstring>& dnsNames,
-                            std::wstring_view commonName);
-
 // "TLS 1.2" for the system's protocol bits (SP_PROT_*_CLIENT or _SERVER).
 std::wstring TlsProtocolName(std::uint32_t protocol);
 

@@ -1,12 +1,14 @@
 #include "mainwindow/mailbox_settings.h"
 
+#include "engine/server_address.h"
 #include "mainwindow/settings_keys.h"
 
 namespace pbw {
 namespace {
 
 // The port was once a setting of its own. Its key is still written, always with the POP3 port, and
-// a port other than that found there when loading moves into the server text.
+// a port other than that found there when loading moves into the server text, unless that text
+// names a port of its own (it is the newer one).
 constexpr std::int32_t kPop3Port = 110;
 constexpr std::int32_t kHighestMovedPort = 32767;
 
@@ -23,7 +25,8 @@ MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scra
   settings.ServerName = ReadSetting(store, settings_key::kServer, settings_key::kDefaultServer);
   const auto port = ReadNumberSetting(store, settings_key::kPort, settings_key::kDefaultPort);
   if (port && *port != kPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
-    settings.ServerName += L':' + std::to_wstring(*port);
+    const ServerAddress address = SplitServerAddress(settings.ServerName);
+    if (!address.portGiven) settings.ServerName = ComposeServerAddress(address.host, static_cast<std::uint16_t>(*port));
   }
   settings.PostfachName = ReadSetting(store, settings_key::kMailbox, settings_key::kDefaultMailbox);
   settings.Passwort = scrambler.ConvertPassword(ReadSetting(store, settings_key::kPassword, L""), false);

@@ -22,7 +22,8 @@ struct MailboxSettings {
 };
 
 // Everything but the interval, which FillIntervalList selects in the list. A port kept under its
-// own key from older versions is moved into the server text.
+// own key from older versions is moved into the server text ("[2001:db8::1]:995" for an IPv6
+// address), unless that text already ends in a port of its own.
 MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler);
 
 // Writes every key: the server and mailbox without surrounding blanks, the password scrambled

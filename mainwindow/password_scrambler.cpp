@@ -91,7 +91,7 @@ std::wstring PasswordScrambler::Scramble(std::wstring_view password) {
 std::wstring PasswordScrambler::Unscramble(std::wstring_view stored) const {
   if (stored.starts_with(kExtendedMarker)) {
     // Valid UTF-8 whenever this program wrote it; anything else still decodes to some text.
-    return DecodeServerText(UnscrambleCodes(stored.substr(kExtendedMarker.size())));
+    return DecodeUtf8(UnscrambleCodes(stored.substr(kExtendedMarker.size())));
   }
   std::wstring password;
   for (const char code : UnscrambleCodes(stored)) password += codePage_.CharacterOf(static_cast<std::uint8_t>(code));

@@ -24,5 +24,11 @@ TEST(DecodeServerText, Utf8WhereValidCp1252WhereNot) {
   EXPECT_EQ(DecodeServerText(std::string("a\0b", 3)), L"a\u2400b");
 }
 
+TEST(DecodeUtf8, GivesBackWhatToUtf8MadeAndReplacesInvalidBytes) {
+  const std::wstring text = L"a" + std::wstring(1, L'\0') + L"\u00E4\u20AC\U0001F600";
+  EXPECT_EQ(DecodeUtf8(ToUtf8(text)), text);
+  EXPECT_EQ(DecodeUtf8("\xE4\xC3"), L"\uFFFD\uFFFD");
+}
+
 }  // namespace
 }  // namespace pbw

@@ -74,6 +74,24 @@ TEST(ServerAddress, SeparatesAPortSuffix) {
   }
 }
 
+TEST(ServerAddress, ComposesATextThatSplitsIntoTheSameHostAndPort) {
+  struct Case {
+    std::wstring_view host;
+    std::wstring_view text;
+  };
+  const Case cases[] = {{L"pop.example.com", L"pop.example.com:995"}, {L"2001:db8::1", L"[2001:db8::1]:995"},
+                        {L"", L":995"},                               {L"[a]b", L"[[a]b]:995"},
+                        {L" a", L"[ a]:995"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ComposeServerAddress(c.host, 995), c.text);
+    const ServerAddress again = SplitServerAddress(c.text);
+    EXPECT_EQ(again.host, c.host) << std::wstring(c.text).c_str();
+    EXPECT_EQ(again.port, 995);
+    EXPECT_TRUE(again.portGiven);
+  }
+  EXPECT_FALSE(SplitServerAddress(L"[::1]").portGiven);
+}
+
 // Port 995 alone means implicit TLS; nothing else is ever tried securely.
 TEST(ServerAddress, ChoosesTlsByPort995Only) {
   struct Case {

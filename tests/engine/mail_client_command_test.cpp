@@ -8,36 +8,53 @@
 namespace pbw {
 namespace {
 
-TEST(MailClientCommandLine, QuotesOnlyAWholeTextThatNamesAnExistingFile) {
-  const std::set<std::wstring> files = {L"C:\\Program Files\\Mail\\mail.exe", L"C:\\Mail\\mail.exe",
-                                        L"C:\\Post Fach\\mail.exe -p"};
-  std::vector<std::wstring> asked;
-  const auto exists = [&](const std::wstring& path) {
-    asked.push_back(path);
-    return files.contains(path);
-  };
+TEST(ResolveMailClient, StartsOnlyTheProgramTheFieldNamesWithTheRestAsArguments) {
+  const std::set<std::wstring> files = {L"C:\\Program Files\\X Y\\client.exe", L"C:\\Program.exe",
+                                        L"C:\\Post Fach\\mail.exe -p", L"C:\\Mail\\mail.exe"};
+  std::vector<std::wstring> looked;
+  std::vector<std::wstring> searched;
+  const ProgramLookup lookup{[&](const std::wstring& path) -> std::optional<std::wstring> {
+                               looked.push_back(path);
+                               if (files.contains(path)) return path;
+                               return std::nullopt;
+                             },
+                             [&](const std::wstring& name) -> std::optional<std::wstring> {
+                               searched.push_back(name);
+                               if (name == L"mail" || name == L"mail.exe") return L"C:\\Windows\\mail.exe";
+                               return std::nullopt;
+                             }};
   struct Case {
     std::wstring_view field;
+    std::wstring_view application;  // empty: nothing starts
     std::wstring_view commandLine;
   };
   const Case cases[] = {
-      {L"C:\\Program Files\\Mail\\mail.exe", L"\"C:\\Program Files\\Mail\\mail.exe\""},
-      {L"C:\\Mail\\mail.exe", L"\"C:\\Mail\\mail.exe\""},
-      {L"C:\\Mail\\mail.exe -compose", L"C:\\Mail\\mail.exe -compose"},
-      {L"C:\\Program Files\\Mail\\mail.exe /check", L"C:\\Program Files\\Mail\\mail.exe /check"},
-      {L"\"C:\\Program Files\\Mail\\mail.exe\" /check", L"\"C:\\Program Files\\Mail\\mail.exe\" /check"},
-      {L"\"C:\\Program Files\\Mail\\mail.exe\"", L"\"C:\\Program Files\\Mail\\mail.exe\""},
-      {L"C:\\Fehlt\\mail.exe", L"C:\\Fehlt\\mail.exe"},
+      // "C:\Program" never counts as C:\Program.exe.
+      {L"C:\\Program Files\\X Y\\client.exe -check", L"C:\\Program Files\\X Y\\client.exe",
+       L"\"C:\\Program Files\\X Y\\client.exe\" -check"},
+      {L"C:\\Program Files\\X Y\\client.exe", L"C:\\Program Files\\X Y\\client.exe",
+       L"\"C:\\Program Files\\X Y\\client.exe\""},
+      {L"\"C:\\Program Files\\X Y\\client.exe\"  /a \"b c\"", L"C:\\Program Files\\X Y\\client.exe",
+       L"\"C:\\Program Files\\X Y\\client.exe\"  /a \"b c\""},
+      {L"mail -check", L"C:\\Windows\\mail.exe", L"\"C:\\Windows\\mail.exe\" -check"},
+      {L"\"mail.exe\"", L"C:\\Windows\\mail.exe", L"\"C:\\Windows\\mail.exe\""},
       // A file whose name itself ends in what looks like an argument is still one file.
-      {L"C:\\Post Fach\\mail.exe -p", L"\"C:\\Post Fach\\mail.exe -p\""},
-      {L"", L""},
+      {L"C:\\Post Fach\\mail.exe -p", L"C:\\Post Fach\\mail.exe -p", L"\"C:\\Post Fach\\mail.exe -p\""},
+      {L"C:\\Mail\\mail.exe  -x", L"C:\\Mail\\mail.exe", L"\"C:\\Mail\\mail.exe\"  -x"},
+      {L"\"C:\\Fehlt.exe\" -x", L"", L""},
+      {L"\"C:\\Program Files\\X Y\\client.exe", L"", L""},
+      {L"C:\\Fehlt\\mail.exe", L"", L""},
+      {L"", L"", L""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MailClientCommandLine(c.field, exists), c.commandLine) << std::wstring(c.field).c_str();
+    const auto launch = ResolveMailClient(c.field, lookup);
+    ASSERT_EQ(launch.has_value(), !c.application.empty()) << std::wstring(c.field).c_str();
+    if (!launch) continue;
+    EXPECT_EQ(launch->application, c.application) << std::wstring(c.field).c_str();
+    EXPECT_EQ(launch->commandLine, c.commandLine) << std::wstring(c.field).c_str();
   }
-  EXPECT_EQ(std::count(asked.begin(), asked.end(), L""), 0) << "an empty field names no file";
-  EXPECT_EQ(std::count(asked.begin(), asked.end(), L"\"C:\\Program Files\\Mail\\mail.exe\""), 0)
-      << "a quoted text is taken as it stands";
+  EXPECT_EQ(std::count(looked.begin(), looked.end(), L"C:\\Program"), 1);
+  EXPECT_EQ(std::count(looked.begin(), looked.end(), L"mail"), 0) << "a bare name is never looked for as a path";
 }
 
 }  // namespace

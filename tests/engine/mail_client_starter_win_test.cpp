@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <filesystem>
 
 #include "tests/support/message_pump_win.h"
@@ -39,6 +41,35 @@ TEST_F(MailClientStarterTest, ACommandLineWithArgumentsIsUsedAsItStands) {
   ASSERT_TRUE(starter.StartProgram(commandLine));
   ASSERT_TRUE(WaitForMarker(marker));
   EXPECT_EQ(MarkerText(marker), commandLine);
+}
+
+TEST_F(MailClientStarterTest, AnUnquotedPathWithBlanksAndArgumentsStartsThatProgramNeverTheDecoy) {
+  const std::filesystem::path marker = folder.Path() / L"Marke.txt";
+  ASSERT_TRUE(starter.StartProgram(client.program.wstring() + L" \"" + marker.wstring() + L"\""));
+  ASSERT_TRUE(WaitForMarker(marker));
+  EXPECT_EQ(MarkerText(marker), L"\"" + client.program.wstring() + L"\" \"" + marker.wstring() + L"\"");
+  EXPECT_FALSE(std::filesystem::exists(client.DecoyMarker()));
+}
+
+TEST_F(MailClientStarterTest, ABareNameIsFoundOnPathNeverInTheCurrentFolder) {
+  const std::filesystem::path onPath = folder.Path() / L"auf dem Pfad";
+  const std::filesystem::path current = folder.Path() / L"aktuell";
+  for (const auto& where : {onPath, current}) {
+    std::filesystem::create_directory(where);
+    std::filesystem::copy_file(client.program, where / L"pbwpost.exe");
+  }
+  std::wstring path(32767, L'\0');
+  path.resize(::GetEnvironmentVariableW(L"PATH", path.data(), static_cast<DWORD>(path.size())));
+  const std::filesystem::path before = std::filesystem::current_path();
+  ::SetEnvironmentVariableW(L"PATH", (onPath.wstring() + L";" + path).c_str());
+  std::filesystem::current_path(current);
+  const bool started = starter.StartProgram(L"pbwpost");
+  std::filesystem::current_path(before);
+  ::SetEnvironmentVariableW(L"PATH", path.c_str());
+
+  ASSERT_TRUE(started);
+  ASSERT_TRUE(WaitForMarker(onPath / L"pbwpost.exe.gestartet"));
+  EXPECT_FALSE(std::filesystem::exists(current / L"pbwpost.exe.gestartet"));
 }
 
 TEST_F(MailClientStarterTest, WhatNamesNoProgramIsReportedAsNotStarted) {

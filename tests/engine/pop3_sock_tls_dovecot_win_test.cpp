@@ -61,6 +61,57 @@ TEST(Pop3SockTls, ACertificateFromATrustedRootForTheHostIsAcceptedAndTheSessionR
   EXPECT_EQ(rig.received.rfind("+OK", 0), 0u) << rig.received;
 }
 
+TEST(Pop3SockTls, AServerAddressedByItsAddressIsAcceptedByTheAddressOnItsCertificate) {
+  const testing::DovecotFixture dovecot = testing::LoadDovecotFixture();
+  const testing::TrustedRoot ca(dovecot.tls.testCaFile);
+  ASSERT_TRUE(ca.Added());
+  TlsRig rig;
+  ASSERT_TRUE(rig.ConnectAndAwaitReport(L"127.0.0.1", dovecot.tls.addressPort));
+  EXPECT_EQ(rig.reports[0].outcome, TlsOutcome::kEstablished) << std::hex << rig.reports[0].code;
+  EXPECT_TRUE(PumpMessagesUntil([&] { return rig.received == "+OK bereit\r\n"; })) << rig.received;
+}
+
+// A man in the middle sends its Finished, a greeting and close_notify in one segment: the certificate
+// is judged first all the same, and the greeting never delivered.
+TEST(Pop3SockTls, AGreetingAndCloseWithTheLastHandshakeMessageAreNeverBelievedBeforeTheCertificate) {
+  const testing::DovecotFixture dovecot = testing::LoadDovecotFixture();
+  TlsRig rig;
+  rig.sock.Connect(L"localhost", dovecot.tls.greetingClosePort, ConnectionSecurity::kImplicitTls);
+  rig.sock.SendData("USER anna\r\n");
+  ASSERT_TRUE(PumpMessagesUntil([&] { return !rig.reports.empty(); }));
+  EXPECT_EQ(rig.reports[0].outcome, TlsOutcome::kUntrustedCertificate) << std::hex << rig.reports[0].code;
+  PumpMessagesUntil([] { return true; });
+  EXPECT_EQ(rig.reports.size(), 1u);
+  EXPECT_EQ(rig.received, "");
+}
+
+// The unread data stays bounded even though one record may take it past the limit.
+TEST(Pop3SockTls, ReadingPausesOnceARecordHasTakenTheUnreadDataPastItsLimit) {
+  const testing::DovecotFixture dovecot = testing::LoadDovecotFixture();
+  const testing::TrustedRoot ca(dovecot.tls.testCaFile);
+  ASSERT_TRUE(ca.Added());
+  std::size_t waiting = 0;
+  std::vector<TlsReport> reports;
+  Pop3Sock sock([&](std::int32_t total) { waiting = static_cast<std::size_t>(total); },
+                [&](const TlsReport& report) { reports.push_back(report); });
+  sock.Connect(L"localhost", dovecot.tls.floodPort, ConnectionSecurity::kImplicitTls);
+  ASSERT_TRUE(PumpMessagesUntil([&] { return waiting >= Pop3Sock::kUnreadLimitBytes; })) << waiting;
+  // Left untaken for a while: the socket must not go on reading.
+  const DWORD until = ::GetTickCount() + 500;
+  PumpMessagesUntil([&] { return ::GetTickCount() >= until; });
+  constexpr std::size_t kLargestRecord = 16 * 1024;
+  EXPECT_LT(waiting, Pop3Sock::kUnreadLimitBytes + kLargestRecord + Pop3Sock::kReadChunkBytes);
+
+  std::string taken;
+  const std::size_t flood = 5 + (1 << 20);
+  ASSERT_TRUE(PumpMessagesUntil([&] {
+    taken += sock.GetData();
+    return taken.size() >= flood;
+  })) << taken.size();
+  EXPECT_TRUE(taken == "+OK\r\n" + std::string(flood - 5, 'x'));
+  EXPECT_EQ(reports.size(), 1u);
+}
+
 struct RejectionCase {
   const char* name;
   std::uint16_t DovecotTls::*port;

@@ -51,38 +51,6 @@ TEST(TlsOutcome, EachFailureHasItsOwnText) {
   EXPECT_EQ(TlsFailureText(TlsOutcome::kFailed), L"Sichere Verbindung fehlgeschlagen");
 }
 
-TEST(CertificateName, MatchesSubjectAlternativeNamesAndWildcardsInTheFirstLabelOnly) {
-  struct Case {
-    std::wstring_view host;
-    std::vector<std::wstring> dnsNames;
-    std::wstring_view commonName;
-    bool matches;
-  };
-  const Case cases[] = {
-      {L"localhost", {L"localhost"}, L"", true},
-      {L"LocalHost", {L"localhost"}, L"", true},
-      {L"localhost.", {L"localhost"}, L"", true},
-      {L"pop.example.com", {L"mail.example.com", L"pop.example.com"}, L"", true},
-      {L"pop.example.com", {L"*.example.com"}, L"", true},
-      {L"POP.Example.COM", {L"*.EXAMPLE.com"}, L"", true},
-      {L"example.com", {L"*.example.com"}, L"", false},
-      {L"a.pop.example.com", {L"*.example.com"}, L"", false},
-      {L"pop.example.com", {L"pop.*.com"}, L"", false},
-      {L"pop.com", {L"*.com"}, L"", false},
-      {L"pop.example.com", {L"p*.example.com"}, L"", false},
-      {L"127.0.0.1", {L"localhost"}, L"", false},
-      {L"pop.example.com", {L"pop.example.co"}, L"", false},
-      {L"", {L"localhost"}, L"", false},
-      {L"localhost", {}, L"localhost", true},
-      {L"pop.example.com", {}, L"*.example.com", true},
-      {L"localhost", {L"other.example.com"}, L"localhost", false},  // the common name counts only without SANs
-      {L"localhost", {}, L"", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(CertificateNameMatches(c.host, c.dnsNames, c.commonName), c.matches) << std::wstring(c.host).c_str();
-  }
-}
-
 TEST(TlsTrace, NamesProtocolCipherAndCertificateOnOneLine) {
   EXPECT_EQ(TlsProtocolName(0x800), L"TLS 1.2");
   EXPECT_EQ(TlsProtocolName(0x2000), L"TLS 1.3");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/server_address.h"
 #include "mainwindow/interval_choices.h"
 #include "tests/support/settings_stand_ins.h"
 
@@ -51,6 +52,35 @@ TEST_F(MailboxSettingsTest, KeptPortMovesIntoTheServerTextForGood) {
   EXPECT_EQ(store.values[L"POP3"], L"mail.example.net:995");
   EXPECT_EQ(store.values[L"PORT"], L"110");
   EXPECT_EQ(Load().ServerName, L"mail.example.net:995");
+}
+
+// The engine connects to the port the user had, also after the next save.
+TEST_F(MailboxSettingsTest, KeptPortIsNeverLostBesideAnAddressOrAServerTextWithItsOwnPort) {
+  struct Case {
+    std::wstring_view server;
+    std::wstring_view port;
+    std::wstring_view loaded;
+    std::wstring_view host;
+    std::uint16_t enginePort;
+  };
+  const Case cases[] = {
+      {L"2001:db8::1", L"995", L"[2001:db8::1]:995", L"2001:db8::1", 995},
+      {L"[2001:db8::1]", L"995", L"[2001:db8::1]:995", L"2001:db8::1", 995},
+      {L"pop.example.org:995", L"25", L"pop.example.org:995", L"pop.example.org", 995},
+      {L"[::1]:2110", L"995", L"[::1]:2110", L"::1", 2110},
+      {L"pop.example.org:110", L"995", L"pop.example.org:110", L"pop.example.org", 110},
+      {L" pop.example.org ", L"995", L"pop.example.org:995", L"pop.example.org", 995},
+  };
+  for (const auto& c : cases) {
+    store.values = {{L"POP3", std::wstring(c.server)}, {L"PORT", std::wstring(c.port)}};
+    const std::wstring loaded = Load().ServerName;
+    EXPECT_EQ(loaded, c.loaded) << std::wstring(c.server).c_str();
+    Save(Load());
+    EXPECT_EQ(Load().ServerName, loaded) << std::wstring(c.server).c_str();
+    const ServerAddress address = SplitServerAddress(Load().ServerName);
+    EXPECT_EQ(address.host, c.host) << std::wstring(c.server).c_str();
+    EXPECT_EQ(address.port, c.enginePort) << std::wstring(c.server).c_str();
+  }
 }
 
 TEST_F(MailboxSettingsTest, OnlyPortsFrom1To32767Other110AreAppended) {

@@ -112,6 +112,16 @@ TEST(ConvertPassword, KeepsCharactersOutsideTheCodePageInTheExtendedForm) {
   }
 }
 
+TEST(ConvertPassword, KeepsNulAndEveryOtherCharacterInTheExtendedForm) {
+  TimeSeededRandom random;
+  PasswordScrambler scrambler(random, kCodePage);
+  const std::wstring nul(1, L'\0');
+  const std::wstring passwords[] = {L"\u041F" + nul, nul + L"\U0001F600" + nul, L"\u00FF\u0100\uFFFD"};
+  for (const std::wstring& password : passwords) {
+    EXPECT_EQ(scrambler.ConvertPassword(scrambler.ConvertPassword(password, true), false), password);
+  }
+}
+
 TEST(ConvertPassword, ScramblesTheUtf8BytesInTheExtendedForm) {
   // "П" is D0 9F in UTF-8; weights 0x1A and 0x8D (0x1234 / 4 = 0x48D).
   EXPECT_EQ(Store(L"П", {0x1234}), L"UTF8:0CA001201234");

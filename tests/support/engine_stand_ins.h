@@ -2,6 +2,7 @@
 // Stand-ins for everything the check engine touches, so a session can be stepped by hand.
 
 #include <deque>
+#include <utility>
 #include <string>
 #include <vector>
 

@@ -9,7 +9,8 @@
 # Beside plain POP3 the server speaks POP3 over implicit TLS, on port 995 when run as root, with a
 # certificate for "localhost" from a test CA made for this run (tls/ca.pem). Further instances, one
 # listener each, present certificates that a client must reject: self-signed, from an unknown CA that
-# is not sent along, and expired. Every key is made at start and removed at stop.
+# is not sent along, and expired. Every key is made at start and removed at stop. Beside Dovecot,
+# scripted_tls_server.py plays the TLS cases that no real server plays, with the same certificates.
 set -euo pipefail
 
 # The accounts, in this one place; fixture.env hands them to the test programs.
@@ -75,8 +76,13 @@ stop_server() {
     done
     rm -rf "$server"
   fi
+  if [ -f "$state/scripted-tls.pid" ]; then
+    pid=$(cat "$state/scripted-tls.pid")
+    grep -qaF scripted_tls_server.py "/proc/$pid/cmdline" 2>/dev/null && kill -TERM "$pid" 2>/dev/null || true
+  fi
   # Only what start made: a mistaken folder argument costs nothing else.
   rm -f "$state"/{server,dovecot*.conf,dovecot*.log,start*.log,fixture.env,fixture.env.tmp}
+  rm -f "$state"/scripted-tls.{pid,log,ports,ports.tmp}
   rm -rf "$state/tls"
   rmdir "$state" 2>/dev/null || true
 }
@@ -213,6 +219,9 @@ PBW_DOVECOT_SELFSIGNED_PORT=${REJECTED_PORTS[selfsigned]}
 PBW_DOVECOT_UNKNOWNCA_PORT=${REJECTED_PORTS[unknownca]}
 PBW_DOVECOT_EXPIRED_PORT=${REJECTED_PORTS[expired]}
 PBW_DOVECOT_TEST_CA=$state/tls/ca.pem
+PBW_DOVECOT_GREETING_CLOSE_PORT=${SCRIPTED_PORTS[GREETING_CLOSE]}
+PBW_DOVECOT_FLOOD_PORT=${SCRIPTED_PORTS[FLOOD]}
+PBW_DOVECOT_ADDRESS_PORT=${SCRIPTED_PORTS[ADDRESS]}
 PBW_DOVECOT_FULL_USER=$FULL_USER
 PBW_DOVECOT_FULL_PASS=$FULL_PASS
 PBW_DOVECOT_EMPTY_USER=$EMPTY_USER
@@ -301,6 +310,7 @@ make_certificates() {
   make_certificate "$folder" otherca "Unbekannte Test CA" self "$ca"
   make_certificate "$folder" unknownca localhost otherca "$leaf"
   make_certificate "$folder" expired localhost ca "$leaf" 20200101000000Z 20210101000000Z
+  make_certificate "$folder" address localhost ca "${leaf/DNS:localhost/IP:127.0.0.1,IP:::1}"
   # The server's key files are read by Dovecot's master alone; none is of any use beyond this run.
   chmod 600 "$folder"/*.key
 }
@@ -342,6 +352,20 @@ start_rejected_instance() {
   show_log_and_fail "$state" "dovecot ($instance) did not start"
 }
 
+start_scripted_tls_server() {
+  local state=$1 deadline=$((SECONDS + GREETING_WAIT_SECONDS)) name port
+  python3 "$(dirname "$0")/scripted_tls_server.py" "$state/tls" "$state/scripted-tls.ports" \
+    </dev/null >"$state/scripted-tls.log" 2>&1 &
+  echo $! >"$state/scripted-tls.pid"
+  while [ ! -f "$state/scripted-tls.ports" ]; do
+    ((SECONDS < deadline)) && kill -0 "$(cat "$state/scripted-tls.pid")" 2>/dev/null ||
+      show_log_and_fail "$state" "the scripted TLS server did not start: $(cat "$state/scripted-tls.log")"
+    sleep 0.1
+  done
+  declare -gA SCRIPTED_PORTS=()
+  while IFS== read -r name port; do SCRIPTED_PORTS[$name]=$port; done <"$state/scripted-tls.ports"
+}
+
 wait_for_port() {
   local port=$1 deadline=$((SECONDS + GREETING_WAIT_SECONDS))
   while ((SECONDS < deadline)); do
@@ -365,6 +389,7 @@ start_server() {
   make_certificates "$state"
   start_main_instance "$state" "$server"
   for instance in "${REJECTED_INSTANCES[@]}"; do start_rejected_instance "$state" "$server" "$instance"; done
+  start_scripted_tls_server "$state"
   wait_for_greeting "$MAIN_PORT" || show_log_and_fail "$state" "no \"+OK\" greeting on $HOST:$MAIN_PORT"
   for port in "$MAIN_TLS_PORT" "${REJECTED_PORTS[@]}"; do
     wait_for_port "$port" || show_log_and_fail "$state" "nothing listens on $HOST:$port"

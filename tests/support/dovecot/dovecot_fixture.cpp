@@ -46,6 +46,9 @@ DovecotFixture LoadDovecotFixture() {
   fixture.tls.selfSignedPort = Port(settings, "SELFSIGNED_PORT");
   fixture.tls.unknownCaPort = Port(settings, "UNKNOWNCA_PORT");
   fixture.tls.expiredPort = Port(settings, "EXPIRED_PORT");
+  fixture.tls.greetingClosePort = Port(settings, "GREETING_CLOSE_PORT");
+  fixture.tls.floodPort = Port(settings, "FLOOD_PORT");
+  fixture.tls.addressPort = Port(settings, "ADDRESS_PORT");
   fixture.tls.testCaFile = std::string(PBW_DOVECOT_HOST_ROOT) + Setting(settings, "TEST_CA");
   fixture.full = Account(settings, "FULL");
   fixture.empty = Account(settings, "EMPTY");

@@ -20,6 +20,10 @@ struct DovecotTls {
   std::uint16_t unknownCaPort = 0;   // from a CA that is nowhere trusted, sent without it
   std::uint16_t expiredPort = 0;     // from the test CA, expired
   std::string testCaFile;            // the test CA's certificate (PEM), as this program can open it
+  // Scripted servers (scripted_tls_server.py), not Dovecot:
+  std::uint16_t greetingClosePort = 0;  // self-signed; Finished, greeting and close_notify in one segment
+  std::uint16_t floodPort = 0;          // from the test CA; "+OK\r\n" and 1 MiB of "x" after the handshake
+  std::uint16_t addressPort = 0;        // from the test CA for 127.0.0.1 and ::1 only; "+OK bereit\r\n"
 };
 
 struct DovecotFixture {

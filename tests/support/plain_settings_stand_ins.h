@@ -1,0 +1,55 @@
+#pragma once
+// A settings store in memory, Windows-1252 as the ANSI code page and a drop-down list that
+// remembers what it got; free of the test framework, so that the fuzz targets use them too.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/text_encoding.h"
+#include "mainwindow/interval_choices.h"
+#include "mainwindow/settings_store.h"
+#include "mainwindow/single_byte_code_page.h"
+
+namespace pbw::testing {
+
+class MemorySettingsStore : public SettingsStore {
+ public:
+  std::optional<std::wstring> ReadValue(std::wstring_view key) const override {
+    const auto found = values.find(key);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  void WriteValue(std::wstring_view key, std::wstring_view value) override {
+    values.insert_or_assign(std::wstring(key), std::wstring(value));
+    writtenKeys.emplace_back(key);
+  }
+
+  std::map<std::wstring, std::wstring, std::less<>> values;
+  std::vector<std::wstring> writtenKeys;
+};
+
+class Cp1252CodePage : public SingleByteCodePage {
+ public:
+  std::optional<std::uint8_t> ByteOf(wchar_t character) const override {
+    for (unsigned byte = 0; byte < 256; ++byte) {
+      if (Cp1252ToWide(static_cast<unsigned char>(byte)) == character) return static_cast<std::uint8_t>(byte);
+    }
+    return std::nullopt;
+  }
+  wchar_t CharacterOf(std::uint8_t byte) const override { return Cp1252ToWide(byte); }
+};
+
+class IntervalListStandIn : public IntervalListView {
+ public:
+  void AppendEntry(std::wstring_view entry) override { entries.emplace_back(entry); }
+  void SelectIndex(std::int16_t index) override { selected = index; }
+
+  std::vector<std::wstring> entries;
+  std::int16_t selected = -1;
+};
+
+}  // namespace pbw::testing
