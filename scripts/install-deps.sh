@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ googletest
           g++-mingw-w64-i686-posix wine wine32:i386
           fonts-wine xvfb xauth x11-utils imagemagick fonts-dejavu-core
-          dovecot-pop3d openssl)
+          dovecot-pop3d openssl
+          clang lld)
 
 missing=()
 for p in "${packages[@]}"; do
