@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ googletest
           g++-mingw-w64-i686-posix wine wine32:i386
           fonts-wine xvfb xauth x11-utils imagemagick fonts-dejavu-core
           dovecot-pop3d openssl
-          clang lld)
+          clang lld clang-tidy clang-format cppcheck python3)
 
 missing=()
 for p in "${packages[@]}"; do
