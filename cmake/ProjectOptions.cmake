@@ -1,10 +1,12 @@
 # Shared compile settings: warnings for our own code, sanitizers natively, a static 32-bit Windows build.
 
+option(PBW_WARNINGS_AS_ERRORS "Fail the build of the project's own code on any compiler warning" OFF)
+
 function(pbw_target_defaults target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8 $<$<BOOL:${PBW_WARNINGS_AS_ERRORS}>:/WX>)
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${PBW_WARNINGS_AS_ERRORS}>:-Werror>)
   endif()
   if(WIN32)
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

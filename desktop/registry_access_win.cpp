@@ -13,7 +13,7 @@ bool IsStringType(DWORD valueType) {
 }
 
 std::wstring TextFromData(const std::vector<BYTE>& buffer, DWORD size, DWORD valueType) {
-  if (!IsStringType(valueType)) return std::wstring(buffer.begin(), buffer.begin() + size);
+  if (!IsStringType(valueType)) return std::wstring(buffer.data(), buffer.data() + size);
   std::wstring text(size / sizeof(wchar_t), L'\0');
   std::memcpy(text.data(), buffer.data(), text.size() * sizeof(wchar_t));
   // The terminating NUL is not part of the text; a string stored without one keeps its last character.

@@ -203,7 +203,7 @@ void Pop3Sock::ReadChunk() {
     return;
   }
   const std::size_t room = kUnreadLimitBytes - unread_.size();
-  std::array<char, kReadChunkBytes> chunk;
+  std::array<char, kReadChunkBytes> chunk{};
   const int received = ::recv(socket_.get(), chunk.data(), static_cast<int>(std::min(room, chunk.size())), 0);
   const bool handshaking = tls_ && tls_->GetState() == TlsChannel::State::kHandshaking;
   if (received == 0) {

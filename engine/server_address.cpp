@@ -26,7 +26,7 @@ std::optional<std::uint16_t> ParsePort(std::wstring_view digits) {
 
 ServerAddress SplitServerAddress(std::wstring_view serverText) {
   const std::wstring_view text = TrimBlanks(serverText);
-  const ServerAddress whole{std::wstring(text), kDefaultPop3Port};
+  ServerAddress whole{std::wstring(text), kDefaultPop3Port};
 
   if (!text.empty() && text.front() == L'[') {
     // The last bracket closes, so that whatever stood between the brackets comes back whole.

@@ -11,7 +11,7 @@ constexpr std::size_t kPathBufferLength = 32768;
 std::wstring FolderOf(const std::wstring& path) {
   const auto slash = path.find_last_of(L"\\/");
   if (slash == std::wstring::npos) return {};
-  const std::wstring folder = path.substr(0, slash + 1);
+  std::wstring folder = path.substr(0, slash + 1);
   const DWORD attributes = ::GetFileAttributesW(folder.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
   return folder;

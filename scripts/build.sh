@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds one target: "native" (Linux, sanitizers) or "win32" (PBW.exe and its tests).
-# With --quiet the build speaks only when it fails.
+# Configures and builds one target: "native" (Linux, sanitizers), "win32" (PBW.exe and its tests)
+# or "win32-clang" (the same built by clang, a second compiler over the Windows code).
+# Warnings in the project's own code fail the build; the compile commands are kept for the checks.
+# With --quiet the build speaks only when it fails; with --configure it only configures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ "${1:-}" = --quiet ]; then
@@ -9,12 +11,16 @@ if [ "${1:-}" = --quiet ]; then
   rm -f "$log"
   exit 0
 fi
-target=${1:?usage: build.sh [--quiet] native|win32}
+configure_only=""
+[ "${1:-}" = --configure ] && { configure_only=1; shift; }
+target=${1:?usage: build.sh [--quiet] [--configure] native|win32|win32-clang}
 
 case "$target" in
   native) args=(-DCMAKE_BUILD_TYPE=Debug -DPBW_SANITIZE=ON) ;;
   win32)  args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-i686.cmake") ;;
+  win32-clang) args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-i686-clang.cmake") ;;
   *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
-cmake -S "$root" -B "${PBW_BUILD_ROOT:-$root/build}/$target" -G Ninja "${args[@]}" >/dev/null
-cmake --build "${PBW_BUILD_ROOT:-$root/build}/$target"
+cmake -S "$root" -B "${PBW_BUILD_ROOT:-$root/build}/$target" -G Ninja "${args[@]}" \
+  -DPBW_WARNINGS_AS_ERRORS=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+[ -n "$configure_only" ] || cmake --build "${PBW_BUILD_ROOT:-$root/build}/$target"

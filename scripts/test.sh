@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 # the native build with sanitizers, a short pass of every fuzz target, then the Windows build under
-# Wine on a virtual display.
+# Wine on a virtual display, and the end-to-end tests once more on PBW.exe as clang builds it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,6 +16,7 @@ fi
 
 scripts/build.sh native
 scripts/build.sh win32
+scripts/build.sh win32-clang
 
 ctest --test-dir "${PBW_BUILD_ROOT:-build}/native" --output-on-failure --timeout 300
 scripts/fuzz.sh
@@ -26,3 +27,4 @@ ctest --test-dir "${PBW_BUILD_ROOT:-build}/win32" --output-on-failure --timeout 
 
 # A short soak: PBW.exe must not grow over 100 checks against the real Dovecot.
 scripts/soak.sh 100
+ctest --test-dir "${PBW_BUILD_ROOT:-build}/win32-clang" -R pbw_end_to_end --output-on-failure --timeout 600

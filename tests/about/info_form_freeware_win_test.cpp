@@ -45,7 +45,7 @@ void RunQueuedMessages() {
 
 void PressKey(WPARAM key) {
   ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
-  ::PostMessageW(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+  ::PostMessageW(::GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));  // released, was down
   RunQueuedMessages();
 }
 

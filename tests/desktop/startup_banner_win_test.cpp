@@ -51,7 +51,7 @@ class StartupBannerWinTest : public ::testing::Test {
   }
 
   std::wstring FileStampedDaysAgo(int days) {
-    const std::wstring path = files.Create(L"Wächter 😀.exe");
+    std::wstring path = files.Create(L"Wächter 😀.exe");
     UniqueKernelHandle file(
         ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     const FILETIME stamp = NoonDaysAgo(days);

@@ -24,7 +24,7 @@ RegistryOverride::RegistryOverride(HKEY root, const std::wstring& keyPath, const
                                    const std::wstring& data)
     : root_(root), createdKey_(OutermostMissingKey(root, keyPath)) {
   saved_.emplace(root, keyPath, valueName);
-  const std::wstring terminated(data.c_str(), data.size() + 1);
+  const std::wstring terminated = data + L'\0';  // a REG_SZ value keeps its terminating null
   WriteRawValue(root, keyPath, valueName, {true, REG_SZ, BytesOf(terminated)});
 }
 

@@ -22,12 +22,12 @@ using pbw::ControlId;
 
 bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-void WriteUtf8File(const std::wstring& path, const std::wstring& text) {
-  if (FILE* file = _wfopen(path.c_str(), L"wb")) {
-    const std::string bytes = pbw::ToUtf8(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
+bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return false;
+  const std::string bytes = pbw::ToUtf8(text);
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
 }
 
 }  // namespace
@@ -35,8 +35,9 @@ void WriteUtf8File(const std::wstring& path, const std::wstring& text) {
 int wmain(int argc, wchar_t** argv) {
   const bool about = argc == 8 && std::wstring(argv[7]) == L"--about";
   if (argc != 7 && !about) {
-    std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> <done-file> [--about]\n",
-               stderr);
+    static_cast<void>(std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> "
+                                 "<done-file> [--about]\n",
+                                 stderr));
     return 2;
   }
   pbw::testing::RunningPbw pbw(argv[1]);
@@ -60,10 +61,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   // Out of the way of the screenshot: a pointer resting on a banner would show its tooltip.
   ::SetCursorPos(0, 0);
-  WriteUtf8File(argv[5], pbw.StatusLine());
+  // A status file that could not be written fails the demonstration instead of leaving it empty.
+  const bool statusWritten = WriteUtf8File(argv[5], pbw.StatusLine());
 
   pbw::testing::PumpMessagesUntil([&] { return FileExists(argv[6]); }, std::chrono::minutes(2));
   pbw.Press(ControlId::Btn22);
   if (aboutDialog) ::PostMessageW(pbw::testing::ChildWithText(aboutDialog, L"Fenster &schliessen"), BM_CLICK, 0, 0);
-  return pbw.WaitForExit() ? 0 : 1;
+  return pbw.WaitForExit() && statusWritten ? 0 : 1;
 }

@@ -141,7 +141,7 @@ RunningPbw::~RunningPbw() {
 
 HWND RunningPbw::Control(ControlId id) const { return ::GetDlgItem(window_, static_cast<int>(id)); }
 
-void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_USER, 0, mouseMessage); }
+void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_USER, 0, static_cast<LPARAM>(mouseMessage)); }
 
 void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK, 0, 0); }
 

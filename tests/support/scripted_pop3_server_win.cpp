@@ -82,7 +82,7 @@ bool ScriptedPop3Server::AwaitEvent(SOCKET socket, HANDLE event) {
   return true;
 }
 
-void ScriptedPop3Server::Run(std::vector<Step> script) {
+void ScriptedPop3Server::Run(const std::vector<Step>& script) {
   const UniqueKernelHandle listenEvent = ManualResetEvent();
   ::WSAEventSelect(listener_.get(), listenEvent.get(), FD_ACCEPT);
   UniqueSocket client;
@@ -153,7 +153,7 @@ bool ScriptedPop3Server::SendAll(SOCKET client, const std::string& bytes) {
 }
 
 bool ScriptedPop3Server::ReadMore(SOCKET client, std::string& pending) {
-  std::array<char, 4096> chunk;
+  std::array<char, 4096> chunk{};
   for (;;) {
     const int received = ::recv(client, chunk.data(), static_cast<int>(chunk.size()), 0);
     if (received > 0) {

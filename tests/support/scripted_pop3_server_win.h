@@ -61,7 +61,7 @@ class ScriptedPop3Server {
   std::string Received() const;
 
  private:
-  void Run(std::vector<Step> script);
+  void Run(const std::vector<Step>& script);
   // False when the connection has ended or the script broke off.
   bool Play(UniqueSocket& client, const Step& step, std::string& pending);
   bool SendAll(SOCKET client, const std::string& bytes);

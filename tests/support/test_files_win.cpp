@@ -9,7 +9,7 @@ TestFiles::~TestFiles() {
 }
 
 std::wstring TestFiles::Create(const std::wstring& name, DWORD attributes) {
-  const std::wstring path = PathOf(name);
+  std::wstring path = PathOf(name);
   const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     ADD_FAILURE() << "cannot create a test file, error " << ::GetLastError();
