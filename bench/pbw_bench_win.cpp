@@ -353,7 +353,7 @@ void FirstTlsCheckStalls(int repetitions, double idleStall) {
     ::Sleep(1000);
     stalls.push_back(LongestStall(pbw.window, [&] {
       PressTest(pbw.window);
-      testing::WaitUntil([&] { return !IsUnderWay(StatusOf(pbw.window)); }, kLimitMs);
+      testing::PumpMessagesUntil([&] { return !IsUnderWay(StatusOf(pbw.window)); }, std::chrono::milliseconds(kLimitMs));
       ::Sleep(200);
     }));
     outcome = StatusOf(pbw.window);

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   for (int session = 1; session <= sessions; ++session) {
     pbw::bench::PressTest(pbw.MainWindow());
     // The press has already shown the session's first status; the outcome replaces it.
-    if (!pbw::testing::WaitUntil([&] { return pbw.StatusLine() == kMailboxEmpty; }, 30000)) {
+    if (!pbw::testing::PumpMessagesUntil([&] { return pbw.StatusLine() == kMailboxEmpty; })) {
       std::printf("session %d ended with \"%ls\"\n", session, pbw.StatusLine().c_str());
       return 1;
     }

@@ -157,7 +157,7 @@ TEST_F(EndToEnd, OkTheCloseBoxAndAltF4OnlyHide) {
 
   pbw.TrayNotification(WM_LBUTTONDOWN);
   pbw.AltF4();
-  EXPECT_TRUE(testing::WaitUntil([&] { return !pbw.IsVisible(); }));
+  EXPECT_TRUE(testing::PumpMessagesUntil([&] { return !pbw.IsVisible(); }));
   EXPECT_FALSE(pbw.HasExited());
   EXPECT_TRUE(testing::HasTrayIcon(pbw.MainWindow()));
   EXPECT_EQ(Stored(L"PORT"), L"<missing>") << "hiding saves nothing";

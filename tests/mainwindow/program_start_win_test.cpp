@@ -41,10 +41,10 @@ TEST(ProgramStart, AMainWindowThatCannotBeCreatedIsReportedAndTheProgramEnds) {
   bool reported = false;
   std::thread user([&] {
     // The box's caption comes before its text: wait for the text.
-    reported = testing::WaitUntil([&] {
+    reported = testing::PumpMessagesUntil([&] {
       const HWND box = MessageBoxOfThisProcess();
       return box != nullptr && testing::ChildWithText(box, kMessage) != nullptr;
-    }, 10000);
+    }, std::chrono::seconds(10));
     if (reported) {
       ::PostMessageW(MessageBoxOfThisProcess(), WM_COMMAND, IDOK, 0);
     } else {

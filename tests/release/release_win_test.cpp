@@ -99,7 +99,8 @@ std::optional<DWORD> Install(const std::wstring& arguments = L"/S") {
 // The uninstaller runs on from a copy of itself and returns at once: wait until its work is done.
 bool Uninstall(const fs::path& folder) {
   if (Run(folder / L"uninstall.exe", L"/S") != 0u) return false;
-  return WaitUntil([&] { return !fs::exists(folder) && !KeyExists(kUninstallKey); }, kSetupLimitMs);
+  return PumpMessagesUntil([&] { return !fs::exists(folder) && !KeyExists(kUninstallKey); },
+                           std::chrono::milliseconds(kSetupLimitMs));
 }
 
 class SetupTest : public ::testing::Test {
