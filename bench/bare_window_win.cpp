@@ -18,7 +18,10 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  for (const wchar_t* dll : kSystemDlls) ::LoadLibraryW(dll);
+  // Loaded for the program's life, as imports are: never freed.
+  for (const wchar_t* dll : kSystemDlls) {
+    if (!::LoadLibraryW(dll)) return 1;
+  }
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = &Procedure;
@@ -27,9 +30,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = L"PbwBenchBareWindow";
   ::RegisterClassExW(&windowClass);
-  ::CreateWindowExW(WS_EX_DLGMODALFRAME, windowClass.lpszClassName, L"PBW bench bare window",
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr,
-                    instance, nullptr);
+  if (!::CreateWindowExW(WS_EX_DLGMODALFRAME, windowClass.lpszClassName, L"PBW bench bare window",
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr,
+                         nullptr, instance, nullptr)) {
+    return 1;
+  }
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
   return 0;

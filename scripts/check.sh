@@ -13,7 +13,7 @@ jobs=$(nproc)
 # 1: code that clang-format would change fails the check; 0: it is only counted.
 enforce_format=0
 
-sources=(about common desktop engine helplinks mainwindow resources tray tests)
+sources=(about bench common desktop engine fuzz helplinks mainwindow resources tray tests)
 failed=()
 
 own_files_of() {  # the project's translation units in a compile-commands file, minus those of a second
