@@ -189,8 +189,9 @@ void ShowAboutDialog() {
   }
   RECT frame{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const HWND window = ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
-                                        frame.bottom - frame.top, HiddenOwner(), nullptr, Instance(), nullptr);
+  const HWND window =
+      ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
+                        frame.bottom - frame.top, HiddenOwner(), nullptr, Instance(), nullptr);
   if (!window) return;
   dialog.window = window;
   CreateControls(window, dialog);

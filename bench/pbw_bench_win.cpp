@@ -112,8 +112,7 @@ WindowProgram StartWindowProgram(const std::wstring& exe, const wchar_t* caption
   const auto start = Clock::now();
   WindowProgram program{Process(exe, L"")};
   if (!program.process.Handle()) return program;
-  while (!(program.window = TopLevelWindowOf(program.process.Id(), caption)) && MsSince(start) < kLimitMs)
-    ::Sleep(1);
+  while (!(program.window = TopLevelWindowOf(program.process.Id(), caption)) && MsSince(start) < kLimitMs) ::Sleep(1);
   ::WaitForInputIdle(program.process.Handle(), kLimitMs);
   program.readyMs = MsSince(start);
   return program;
@@ -157,8 +156,7 @@ void AddRatio(const std::string& figure, double pbw, double baseline, const char
                   baseline > 0 ? Format("%.2fx", pbw / baseline) : "-"});
 }
 
-void AddDifference(const std::string& figure, double pbw, double baseline, const char* unit,
-                   const std::string& what) {
+void AddDifference(const std::string& figure, double pbw, double baseline, const char* unit, const std::string& what) {
   const std::string f = std::string("%.1f ") + unit;
   rows.push_back({figure, Format(f.c_str(), pbw), Format(f.c_str(), baseline) + ": " + what,
                   Format("%+.1f ", pbw - baseline) + unit});
@@ -198,8 +196,7 @@ void StartAndFootprint(int repetitions) {
   AddRatio("start to window ready" + n, Median(pbwStart), Median(bareStart), "ms", "bare window, same DLLs");
   AddDifference("resident memory, hidden in the tray" + n, Median(pbwResident), Median(bareResident), "MB",
                 "bare window");
-  AddDifference("private bytes, hidden in the tray" + n, Median(pbwPrivate), Median(barePrivate), "MB",
-                "bare window");
+  AddDifference("private bytes, hidden in the tray" + n, Median(pbwPrivate), Median(barePrivate), "MB", "bare window");
   AddDifference("resident memory, hidden again after one show" + n, Median(pbwAgain), Median(bareResident), "MB",
                 "bare window");
 }
@@ -212,7 +209,7 @@ class PacedClient {
         name_("pbw-bench-go-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++count_)),
         go_(::CreateEventA(nullptr, FALSE, FALSE, name_.c_str())),
         process_(BesideThisProgram(client), std::to_wstring(server.Port()) + L" " + std::to_wstring(sessions) + L" " +
-                                                 std::wstring(name_.begin(), name_.end())) {}
+                                                std::wstring(name_.begin(), name_.end())) {}
   // The server-side time of the session, or a negative value.
   double PlaySession() {
     const std::size_t ended = server_.SessionsEnded();
@@ -327,9 +324,9 @@ void ChecksAndStalls(int repetitions, const std::wstring& hangingName) {
 
 std::string Utf8(const std::wstring& text) {
   std::string bytes(text.size() * 3, '\0');
-  bytes.resize(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                              bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                              nullptr)));
+  bytes.resize(
+      static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                     bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
   return bytes;
 }
 
@@ -353,13 +350,13 @@ void FirstTlsCheckStalls(int repetitions, double idleStall) {
     ::Sleep(1000);
     stalls.push_back(LongestStall(pbw.window, [&] {
       PressTest(pbw.window);
-      testing::PumpMessagesUntil([&] { return !IsUnderWay(StatusOf(pbw.window)); }, std::chrono::milliseconds(kLimitMs));
+      testing::PumpMessagesUntil([&] { return !IsUnderWay(StatusOf(pbw.window)); },
+                                 std::chrono::milliseconds(kLimitMs));
       ::Sleep(200);
     }));
     outcome = StatusOf(pbw.window);
   }
-  AddRatio(std::string(figure) + " (ends:" + Utf8(outcome) + ")", Median(stalls), idleStall, "ms",
-           "same window idle");
+  AddRatio(std::string(figure) + " (ends:" + Utf8(outcome) + ")", Median(stalls), idleStall, "ms", "same window idle");
 }
 
 void IdleCpu(int seconds) {

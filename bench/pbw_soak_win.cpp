@@ -41,11 +41,11 @@ int main(int argc, char** argv) {
   if (!pbw.Started()) return std::puts("PBW.exe did not start"), 1;
   DWORD processId = 0;
   ::GetWindowThreadProcessId(pbw.MainWindow(), &processId);
-  const pbw::UniqueKernelHandle process(
-      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  const pbw::UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
 
-  std::printf("| sessions | handles | GDI objects | USER objects | private bytes | working set |\n"
-              "|---|---|---|---|---|---|\n");
+  std::printf(
+      "| sessions | handles | GDI objects | USER objects | private bytes | working set |\n"
+      "|---|---|---|---|---|---|\n");
   std::vector<Footprint> samples;
   for (int session = 1; session <= sessions; ++session) {
     pbw::bench::PressTest(pbw.MainWindow());

@@ -16,8 +16,7 @@ inline constexpr int kClientCommandCount = 3;
 // sessions take turns with PBW.exe's checks under the same load.
 class SessionPacer {
  public:
-  SessionPacer(int argc, char** argv)
-      : go_(argc > 3 ? ::OpenEventA(SYNCHRONIZE, FALSE, argv[3]) : nullptr) {}
+  SessionPacer(int argc, char** argv) : go_(argc > 3 ? ::OpenEventA(SYNCHRONIZE, FALSE, argv[3]) : nullptr) {}
   ~SessionPacer() {
     if (go_) ::CloseHandle(go_);
   }

@@ -61,8 +61,10 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
 DWORD WindowsOf(DWORD processId) {
   DWORD count = 0;
   std::vector<HWND> topLevel;
-  for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) topLevel.push_back(window);
-  for (HWND window = nullptr; (window = ::FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr));) topLevel.push_back(window);
+  for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    topLevel.push_back(window);
+  for (HWND window = nullptr; (window = ::FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr));)
+    topLevel.push_back(window);
   for (const HWND window : topLevel) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);

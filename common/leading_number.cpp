@@ -14,7 +14,8 @@ double LeadingNumber(std::wstring_view text) {
   for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) value = value * 10 + (text[i] - L'0');
   if (i < text.size() && text[i] == L'.') {
     double scale = 0.1;
-    for (++i; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i, scale /= 10) value += (text[i] - L'0') * scale;
+    for (++i; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i, scale /= 10)
+      value += (text[i] - L'0') * scale;
   }
   return negative ? -value : value;
 }

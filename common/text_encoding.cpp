@@ -49,11 +49,17 @@ std::size_t DecodeUtf8Sequence(std::string_view bytes, char32_t& cp) {
     cp = b0;
     return 1;
   } else if ((b0 & 0xE0) == 0xC0) {
-    length = 2; cp = b0 & 0x1F; min = 0x80;
+    length = 2;
+    cp = b0 & 0x1F;
+    min = 0x80;
   } else if ((b0 & 0xF0) == 0xE0) {
-    length = 3; cp = b0 & 0x0F; min = 0x800;
+    length = 3;
+    cp = b0 & 0x0F;
+    min = 0x800;
   } else if ((b0 & 0xF8) == 0xF0) {
-    length = 4; cp = b0 & 0x07; min = 0x10000;
+    length = 4;
+    cp = b0 & 0x07;
+    min = 0x10000;
   } else {
     return 0;
   }
@@ -92,10 +98,9 @@ std::string ToUtf8(std::wstring_view text) {
 
 wchar_t Cp1252ToWide(unsigned char byte) {
   static constexpr std::array<char16_t, 32> kHighControls = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   if (byte >= 0x80 && byte <= 0x9F) return static_cast<wchar_t>(kHighControls[byte - 0x80]);
   return static_cast<wchar_t>(byte);
 }
@@ -123,7 +128,8 @@ std::wstring DecodeUtf8With(std::string_view bytes, InvalidByte invalidByte) {
 }  // namespace
 
 std::wstring DecodeServerText(std::string_view bytes) {
-  std::wstring out = DecodeUtf8With(bytes, [](unsigned char byte) { return static_cast<char32_t>(Cp1252ToWide(byte)); });
+  std::wstring out =
+      DecodeUtf8With(bytes, [](unsigned char byte) { return static_cast<char32_t>(Cp1252ToWide(byte)); });
   for (wchar_t& c : out) {
     if (c == L'\0') c = static_cast<wchar_t>(0x2400);
   }

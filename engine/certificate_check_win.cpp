@@ -77,10 +77,10 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
   chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = &serverAuth;
   chainPara.dwUrlRetrievalTimeout = kUrlRetrievalTimeoutMs;
   PCCERT_CHAIN_CONTEXT chainContext = nullptr;
-  if (!::CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
-                                 CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT |
-                                     CERT_CHAIN_REVOCATION_ACCUMULATIVE_TIMEOUT,
-                                 nullptr, &chainContext)) {
+  if (!::CertGetCertificateChain(
+          nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
+          CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT | CERT_CHAIN_REVOCATION_ACCUMULATIVE_TIMEOUT, nullptr,
+          &chainContext)) {
     return {TlsOutcome::kFailed, static_cast<std::uint32_t>(::GetLastError())};
   }
   const UniqueCertificateChain chain(chainContext);
@@ -112,10 +112,8 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
 
 BackgroundCertificateCheck::BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target,
                                                        UINT message, WPARAM tag)
-    : work_(
-          [certificate = std::make_shared<UniqueCertificate>(std::move(certificate)), host = std::move(host)] {
-            return CheckServerCertificate(certificate->get(), host);
-          },
-          target, message, tag) {}
+    : work_([certificate = std::make_shared<UniqueCertificate>(std::move(certificate)),
+             host = std::move(host)] { return CheckServerCertificate(certificate->get(), host); },
+            target, message, tag) {}
 
 }  // namespace pbw

@@ -28,8 +28,7 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
 class BackgroundCertificateCheck {
  public:
   // Throws when no worker thread can be started.
-  BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target, UINT message,
-                             WPARAM tag);
+  BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target, UINT message, WPARAM tag);
 
   // The judgement, once the message has arrived.
   std::optional<CertificateJudgement> TakeJudgement() { return work_.Take(); }

@@ -6,7 +6,7 @@ namespace pbw {
 namespace {
 
 constexpr unsigned char kSequence = 0x30;
-constexpr unsigned char kDnsNameTag = 0x82;   // [2] IA5String
+constexpr unsigned char kDnsNameTag = 0x82;    // [2] IA5String
 constexpr unsigned char kIpAddressTag = 0x87;  // [7] OCTET STRING
 
 // One DER element: its tag and contents, taken off the front of `der`; nothing when malformed.
@@ -36,9 +36,8 @@ std::optional<Element> TakeElement(std::string_view& der) {
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 std::wstring_view WithoutFinalDot(std::wstring_view name) {

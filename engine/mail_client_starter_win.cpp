@@ -47,8 +47,8 @@ std::optional<std::wstring> SearchProgram(const std::wstring& name) {
   const std::wstring folders = SearchFolders();
   std::wstring found(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::SearchPathW(folders.c_str(), name.c_str(), L".exe", static_cast<DWORD>(found.size()),
-                                       found.data(), nullptr);
+    const DWORD length =
+        ::SearchPathW(folders.c_str(), name.c_str(), L".exe", static_cast<DWORD>(found.size()), found.data(), nullptr);
     if (length == 0) return std::nullopt;
     if (length < found.size()) {
       found.resize(length);
@@ -71,8 +71,8 @@ bool MailClientStarter::StartProgram(const std::wstring& fieldText) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(launch->application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &started)) {
+    if (!::CreateProcessW(launch->application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &started)) {
       return false;
     }
     // Never waited for nor looked at again.

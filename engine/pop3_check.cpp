@@ -22,8 +22,8 @@ void Pop3Check::StartPop3Check() {
   const ServerAddress address = SplitServerAddress(parts_.fields.ServerText());
   parts_.socket.Connect(address.host, address.port, SecurityForPort(address.port));
   parts_.output.ShowStatus(status_text::kOpening);
-  parts_.output.ReplaceTrace(ConnectLine(parts_.fields.ServerText(), address.port,
-                                         parts_.probe.GetConnectionName(), parts_.clock.TimeOfDayText()));
+  parts_.output.ReplaceTrace(ConnectLine(parts_.fields.ServerText(), address.port, parts_.probe.GetConnectionName(),
+                                         parts_.clock.TimeOfDayText()));
 }
 
 void Pop3Check::Pop3Sock_DataArrival(std::int32_t /*bytesTotal*/) {

@@ -253,7 +253,8 @@ void Pop3Sock::OnJudged() {
   if (judgement.outcome != TlsOutcome::kEstablished) return FailTls(judgement.outcome, judgement.code);
   const UniqueCertificate certificate = tls_->RemoteCertificate();
   const std::uint32_t generation = generation_;
-  tlsReport_({TlsOutcome::kEstablished, 0,
+  tlsReport_({TlsOutcome::kEstablished,
+              0,
               {TlsProtocolName(tls_->Protocol()), tls_->CipherName(), SubjectText(certificate.get()),
                IssuerText(certificate.get())}});
   // The owner may have closed or reconnected.

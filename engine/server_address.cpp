@@ -48,8 +48,8 @@ ServerAddress SplitServerAddress(std::wstring_view serverText) {
 }
 
 std::wstring ComposeServerAddress(std::wstring_view host, std::uint16_t port) {
-  const bool bracketed = host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') ||
-                         host != TrimBlanks(host);
+  const bool bracketed =
+      host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') || host != TrimBlanks(host);
   std::wstring text = bracketed ? L'[' + std::wstring(host) + L']' : std::wstring(host);
   return text + L':' + std::to_wstring(port);
 }

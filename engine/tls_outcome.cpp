@@ -16,7 +16,8 @@ bool IsOneOf(std::uint32_t code, std::initializer_list<std::uint32_t> codes) {
 // A certificate's text may hold line breaks; the trace line must stay one line.
 std::wstring OnOneLine(std::wstring_view text) {
   std::wstring line(text);
-  std::replace_if(line.begin(), line.end(), [](wchar_t c) { return c < L' '; }, L' ');
+  std::replace_if(
+      line.begin(), line.end(), [](wchar_t c) { return c < L' '; }, L' ');
   return line;
 }
 
@@ -67,11 +68,8 @@ std::wstring TlsProtocolName(std::uint32_t protocol) {
     std::uint32_t bits;
     const wchar_t* name;
   };
-  static constexpr std::array<Known, 5> kKnown = {{{0x3000, L"TLS 1.3"},
-                                                   {0x0C00, L"TLS 1.2"},
-                                                   {0x0300, L"TLS 1.1"},
-                                                   {0x00C0, L"TLS 1.0"},
-                                                   {0x0030, L"SSL 3.0"}}};
+  static constexpr std::array<Known, 5> kKnown = {
+      {{0x3000, L"TLS 1.3"}, {0x0C00, L"TLS 1.2"}, {0x0300, L"TLS 1.1"}, {0x00C0, L"TLS 1.0"}, {0x0030, L"SSL 3.0"}}};
   for (const Known& known : kKnown) {
     if (Any(protocol, known.bits)) return known.name;
   }

@@ -17,10 +17,9 @@ namespace text = pbw::status_text;
 
 std::set<std::wstring> KnownStatusTexts() {
   std::set<std::wstring> known;
-  for (const std::wstring_view t :
-       {text::kLoggingIn, text::kOpening, text::kHostNotAnswering, text::kMailboxUnknown, text::kLoginRejected,
-        text::kNewMail, text::kMailboxEmpty, text::kTlsUntrusted, text::kTlsWrongHost, text::kTlsExpired,
-        text::kTlsFailed}) {
+  for (const std::wstring_view t : {text::kLoggingIn, text::kOpening, text::kHostNotAnswering, text::kMailboxUnknown,
+                                    text::kLoginRejected, text::kNewMail, text::kMailboxEmpty, text::kTlsUntrusted,
+                                    text::kTlsWrongHost, text::kTlsExpired, text::kTlsFailed}) {
     known.insert(L" " + std::wstring(t));
   }
   known.insert(L" " + pbw::TimeoutText(Pop3Check::kWatchdogLimit));

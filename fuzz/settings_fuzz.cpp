@@ -51,8 +51,8 @@ bool Same(const MailboxSettings& a, const MailboxSettings& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   pbw::fuzzing::FuzzInput input(data, size);
   Settings settings;
-  constexpr std::array keys = {key::kServer, key::kPort, key::kMailbox, key::kPassword, key::kMailClient,
-                               key::kInterval};
+  constexpr std::array keys = {key::kServer,   key::kPort,       key::kMailbox,
+                               key::kPassword, key::kMailClient, key::kInterval};
   for (const std::wstring_view name : keys) {
     const std::uint8_t length = input.Byte();
     // An odd length leaves the key out.
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const pbw::ServerAddress stored =
       pbw::SplitServerAddress(pbw::ReadSetting(settings.store, key::kServer, key::kDefaultServer));
   const auto keptPort = pbw::ReadNumberSetting(settings.store, key::kPort, key::kDefaultPort);
-  const bool moves = !stored.portGiven && keptPort && *keptPort != pbw::kDefaultPop3Port && *keptPort >= 1 &&
-                     *keptPort <= 32767;
+  const bool moves =
+      !stored.portGiven && keptPort && *keptPort != pbw::kDefaultPop3Port && *keptPort >= 1 && *keptPort <= 32767;
   const pbw::ServerAddress loaded = pbw::SplitServerAddress(first.ServerName);
   Require(loaded.host == stored.host);
   Require(loaded.port == (moves ? *keptPort : stored.port));

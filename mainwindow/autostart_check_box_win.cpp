@@ -2,9 +2,7 @@
 
 namespace pbw {
 
-int AutostartCheckBoxControl::Value() const {
-  return static_cast<int>(::SendMessageW(checkBox_, BM_GETCHECK, 0, 0));
-}
+int AutostartCheckBoxControl::Value() const { return static_cast<int>(::SendMessageW(checkBox_, BM_GETCHECK, 0, 0)); }
 
 void AutostartCheckBoxControl::SetValue(int value) {
   if (value == Value()) return;

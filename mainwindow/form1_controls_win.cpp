@@ -58,10 +58,10 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
     const auto& p = layout.place;
     RECT r = TwipsToPixels(p.left, p.top, p.width, p.height);
     if (layout.kind == ControlKind::DropDownList) r.bottom += kDroppedListPixels;
-    const HWND control = ::CreateWindowExW(
-        kind.exStyle, kind.className, std::wstring(layout.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-        r.left, r.top, r.right - r.left, r.bottom - r.top, form,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(layout.id))), instance, nullptr);
+    const HWND control =
+        ::CreateWindowExW(kind.exStyle, kind.className, std::wstring(layout.caption).c_str(),
+                          WS_CHILD | WS_VISIBLE | kind.style, r.left, r.top, r.right - r.left, r.bottom - r.top, form,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(layout.id))), instance, nullptr);
     const HFONT font = FontOf(layout.id).bold ? boldFont_.get() : font_.get();
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     windows_[layout.id] = control;
@@ -75,13 +75,14 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
 
   // Decoded when the window is first shown: it starts hidden in the tray, often for the whole run.
   const HCURSOR bannerPointer = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_BANNER_POINTER));
-  MakeStretchedPicture(windows_[ControlId::Image1], [instance] { return LoadJpegResource(instance, IDR_MAKER_BANNER); },
-                       bannerPointer, L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
-  MakeStretchedPicture(windows_[ControlId::Image2],
-                       [instance] { return LoadBitmapResource(instance, IDB_PARTNER_BANNER); }, bannerPointer,
-                       L"Klicken Sie hier, um die neuesten Nachrichten im Web-Magazin Netzpost zu lesen ...");
-  MakeStretchedPicture(windows_[ControlId::Image3], [instance] { return LoadJpegResource(instance, IDR_SIDE_PICTURE); },
-                       nullptr, L"");
+  MakeStretchedPicture(
+      windows_[ControlId::Image1], [instance] { return LoadJpegResource(instance, IDR_MAKER_BANNER); }, bannerPointer,
+      L"Klicken Sie hier, um weitere Programme von Trelvik Software kennenzulernen ...");
+  MakeStretchedPicture(
+      windows_[ControlId::Image2], [instance] { return LoadBitmapResource(instance, IDB_PARTNER_BANNER); },
+      bannerPointer, L"Klicken Sie hier, um die neuesten Nachrichten im Web-Magazin Netzpost zu lesen ...");
+  MakeStretchedPicture(
+      windows_[ControlId::Image3], [instance] { return LoadJpegResource(instance, IDR_SIDE_PICTURE); }, nullptr, L"");
 }
 
 }  // namespace pbw

@@ -58,8 +58,9 @@ const ControlSpec* FindControl(ControlId id) {
 }
 
 const ControlSpec* FindButton(int btnIndex) {
-  const auto it = std::find_if(kControls.begin(), kControls.end(),
-                               [btnIndex](const ControlSpec& c) { return c.kind == ControlKind::Button && c.btnIndex == btnIndex; });
+  const auto it = std::find_if(kControls.begin(), kControls.end(), [btnIndex](const ControlSpec& c) {
+    return c.kind == ControlKind::Button && c.btnIndex == btnIndex;
+  });
   return it == kControls.end() ? nullptr : &*it;
 }
 

@@ -10,13 +10,46 @@
 
 namespace pbw {
 
-enum class ControlKind { Frame, Label, TextBox, PasswordBox, DropDownList, Button, CheckBox, Picture, StatusBar, TraceBox };
+enum class ControlKind {
+  Frame,
+  Label,
+  TextBox,
+  PasswordBox,
+  DropDownList,
+  Button,
+  CheckBox,
+  Picture,
+  StatusBar,
+  TraceBox
+};
 
 // Identifies each control; buttons of the `Btn` array carry their index in `btnIndex`.
 enum class ControlId : std::uint16_t {
-  Frame1 = 100, Image1Image1, Label1_0, Label1_1, Label1_2, Label1_3, Label1_4, Label1_5,
-  ServerNameTB, PostfachNameTB, PasswortTB, IntervalList, MailClientTB, AutoStartCHK,
-  Btn0, Btn1, Btn2, Btn20, Btn21, Btn22, Image1, Image2, Image3, Sbar, T,
+  Frame1 = 100,
+  Image1Image1,
+  Label1_0,
+  Label1_1,
+  Label1_2,
+  Label1_3,
+  Label1_4,
+  Label1_5,
+  ServerNameTB,
+  PostfachNameTB,
+  PasswortTB,
+  IntervalList,
+  MailClientTB,
+  AutoStartCHK,
+  Btn0,
+  Btn1,
+  Btn2,
+  Btn20,
+  Btn21,
+  Btn22,
+  Image1,
+  Image2,
+  Image3,
+  Sbar,
+  T,
 };
 
 struct TwipsRect {
@@ -26,10 +59,10 @@ struct TwipsRect {
 struct ControlSpec {
   ControlId id;
   ControlKind kind;
-  TwipsRect place;         // relative to the window's client area
-  int tabIndex;            // -1: not in the keyboard order
+  TwipsRect place;  // relative to the window's client area
+  int tabIndex;     // -1: not in the keyboard order
   std::wstring_view caption;
-  int btnIndex = -1;       // index within the `Btn` control array
+  int btnIndex = -1;  // index within the `Btn` control array
 };
 
 constexpr int kForm1ClientWidthTwips = 8025;

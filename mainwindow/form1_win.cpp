@@ -107,9 +107,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
       icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
   if (!RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc)) return;
   const RECT place = InitialPlacement();
-  window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top,
-                                  place.right - place.left, place.bottom - place.top, nullptr, nullptr,
-                                  instance, this));
+  window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, nullptr, nullptr, instance, this));
   if (!window_) return;  // the caller sees that the window is not loaded
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
@@ -171,7 +170,8 @@ void Form1::OnCommand(int controlId, int notification) {
   const auto id = static_cast<ControlId>(controlId);
   const ControlSpec* layout = FindControl(id);
   if (layout == nullptr) return;  // Enter and Escape arrive as IDOK and IDCANCEL: no default buttons here
-  if (layout->kind == ControlKind::Button && notification == BN_CLICKED) return Btn_Click(static_cast<std::int16_t>(layout->btnIndex));
+  if (layout->kind == ControlKind::Button && notification == BN_CLICKED)
+    return Btn_Click(static_cast<std::int16_t>(layout->btnIndex));
   if (id == ControlId::AutoStartCHK && notification == BN_CLICKED) return AutoStartCHK_Click();
   if (notification != STN_CLICKED) return;
   if (id == ControlId::Image1) return Image1_Click();
@@ -230,8 +230,7 @@ void Form1::Form_Unload() {
   settings.PostfachName = WindowText(c[ControlId::PostfachNameTB]);
   settings.Passwort = WindowText(c[ControlId::PasswortTB]);
   settings.MailClient = WindowText(c[ControlId::MailClientTB]);
-  settings.IntervalIndex =
-      static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
+  settings.IntervalIndex = static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
   SaveSettings(store_, scrambler_, settings);
   tray_.RemoveTrayIcon(kTrayIconId);
   tray_.RemoveWindowHook();

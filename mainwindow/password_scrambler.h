@@ -30,8 +30,7 @@ std::wstring HexPadded(std::int32_t value, std::int32_t width);
 
 class PasswordScrambler {
  public:
-  PasswordScrambler(RandomSource& random, const SingleByteCodePage& codePage)
-      : random_(random), codePage_(codePage) {}
+  PasswordScrambler(RandomSource& random, const SingleByteCodePage& codePage) : random_(random), codePage_(codePage) {}
 
   // toStored: the clear password to its stored form; otherwise a stored form back to the clear
   // password. Any text can be read back: what is not a stored form yields meaningless characters.

@@ -30,8 +30,7 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   Form1 form(instance, store, scrambler);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
-    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", L"PostboxWatchman",
-                  MB_OK | MB_ICONERROR);
+    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", L"PostboxWatchman", MB_OK | MB_ICONERROR);
     return 1;
   }
 

@@ -45,8 +45,8 @@ ComPtr<IWICBitmapSource> FirstFrameAsBgr(IWICImagingFactory& factory, std::span<
                                              decoder.GetAddressOf())) ||
       FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
       FAILED(factory.CreateFormatConverter(converter.GetAddressOf())) ||
-      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
-                                   0.0, WICBitmapPaletteTypeCustom)))
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                   WICBitmapPaletteTypeCustom)))
     return nullptr;
   return converter;
 }
@@ -63,8 +63,7 @@ UniqueBitmap DecodePicture(std::span<const BYTE> bytes) {
   void* pixels = nullptr;
   UniqueBitmap bitmap = BlankDibSection(width, height, &pixels);
   const UINT stride = width * 4;
-  if (!bitmap || FAILED(source->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels))))
-    return {};
+  if (!bitmap || FAILED(source->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels)))) return {};
   return bitmap;
 }
 
@@ -77,8 +76,8 @@ UniqueBitmap LoadJpegResource(HINSTANCE instance, int id) {
 }
 
 UniqueBitmap LoadBitmapResource(HINSTANCE instance, int id) {
-  return UniqueBitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return UniqueBitmap(
+      static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 }  // namespace pbw

@@ -37,8 +37,7 @@ HBITMAP PictureOf(PictureState& state) {
   return state.picture.get();
 }
 
-LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR data) {
+LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   PictureState& state = *reinterpret_cast<PictureState*>(data);
   switch (message) {
     case WM_ERASEBKGND:
@@ -74,11 +73,10 @@ UniqueWindow MakeTooltip(HWND control, const std::wstring& text) {
   if (text.empty()) return {};
   const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&classes);
-  UniqueWindow tooltip(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                         ::GetAncestor(control, GA_ROOT), nullptr,
-                                         reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(control, GWLP_HINSTANCE)),
-                                         nullptr));
+  UniqueWindow tooltip(
+      ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, ::GetAncestor(control, GA_ROOT), nullptr,
+                        reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(control, GWLP_HINSTANCE)), nullptr));
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;  // also understood by the common controls before version 6
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

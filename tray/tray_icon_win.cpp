@@ -34,8 +34,8 @@ void TrayIcon::InstallWindowHook(HWND window, TrayClickHandler onClick) {
   clickHandler_ = std::move(onClick);
   ::SetPropW(window, kTrayProperty, this);
   // The W form keeps a Unicode window Unicode.
-  previousWindowProc_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
+  previousWindowProc_ =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
 }
 
 void TrayIcon::RemoveWindowHook() {
@@ -45,8 +45,7 @@ void TrayIcon::RemoveWindowHook() {
 
 void TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
   const std::string ansiTip = CodePageFromWide(tip, CP_ACP);
-  area_.NotifyIcon(message,
-                   MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}));
+  area_.NotifyIcon(message, MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}));
 }
 
 void TrayIcon::AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip) {

@@ -10,9 +10,9 @@ TEST(LeadingNumber, ReadsSignDigitsAndFraction) {
     std::wstring_view text;
     double value;
   };
-  const Case cases[] = {{L"110", 110},    {L"  42abc", 42}, {L"-1", -1},     {L"+7", 7},   {L"2.5", 2.5},
-                        {L"abc", 0},      {L"", 0},         {L"-", 0},       {L".5", 0.5}, {L"12 34", 12},
-                        {L"\t3", 3},      {L"1e3", 1},      {L"60", 60},     {L"-0.25x", -0.25}};
+  const Case cases[] = {{L"110", 110}, {L"  42abc", 42}, {L"-1", -1}, {L"+7", 7},        {L"2.5", 2.5},
+                        {L"abc", 0},   {L"", 0},         {L"-", 0},   {L".5", 0.5},      {L"12 34", 12},
+                        {L"\t3", 3},   {L"1e3", 1},      {L"60", 60}, {L"-0.25x", -0.25}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << std::wstring(c.text).c_str();
 }
 

@@ -17,8 +17,8 @@ TEST(DecodeServerText, Utf8WhereValidCp1252WhereNot) {
   EXPECT_EQ(DecodeServerText("\xC3\xA4"), L"ä");
   EXPECT_EQ(DecodeServerText("\xE4"), L"ä");
   EXPECT_EQ(DecodeServerText("\x80\x9F"), L"€Ÿ");
-  EXPECT_EQ(DecodeServerText("\xC3"), L"Ã");                    // truncated sequence
-  EXPECT_EQ(DecodeServerText("\xC0\xAF"), L"À¯");               // overlong form
+  EXPECT_EQ(DecodeServerText("\xC3"), L"Ã");                      // truncated sequence
+  EXPECT_EQ(DecodeServerText("\xC0\xAF"), L"À¯");                 // overlong form
   EXPECT_EQ(DecodeServerText("\xED\xA0\x80"), L"í\u00A0\u20AC");  // encoded surrogate
   EXPECT_EQ(DecodeServerText("\xF0\x9F\x98\x80"), L"\U0001F600");
   EXPECT_EQ(DecodeServerText(std::string("a\0b", 3)), L"a\u2400b");

@@ -30,9 +30,9 @@ TEST_F(OrdinaryFileTest, HiddenAndSystemFilesAndFoldersAreNotFound) {
 
 TEST_F(OrdinaryFileTest, MissingFilesPatternsAndInvalidPathsAreNotFound) {
   files.Create(L"PostboxWatchman.lnk");
-  for (const std::wstring& path : {files.PathOf(L"Fehlt.lnk"), files.PathOf(L"Fehlt\\PostboxWatchman.lnk"),
-                                   std::wstring(), files.PathOf(L"ung\u00fcltig<|>\\PostboxWatchman.lnk"),
-                                   std::wstring(L"\\\\?\\kein Pfad")}) {
+  for (const std::wstring& path :
+       {files.PathOf(L"Fehlt.lnk"), files.PathOf(L"Fehlt\\PostboxWatchman.lnk"), std::wstring(),
+        files.PathOf(L"ung\u00fcltig<|>\\PostboxWatchman.lnk"), std::wstring(L"\\\\?\\kein Pfad")}) {
     EXPECT_FALSE(FindsOrdinaryFile(path)) << ::testing::PrintToString(path);
   }
   EXPECT_FALSE(FindsOrdinaryFile(files.PathOf(L"*.lnk")));

@@ -53,10 +53,10 @@ TEST(CertificateName, AnAddressMatchesOnlyAnAddressEntryNeverAWildcardOrAName) {
     std::wstring_view host;
     bool matches;
   };
-  const Case cases[] = {{L"a.example", true}, {L"127.0.0.1", true},   {L"::1", true},
-                        {L"0:0::0:1", true},  {L"::127.0.0.1", false}, {L"127.0.0.2", false},
-                        {L"b.example", false}};
-  for (const Case& c : cases) EXPECT_EQ(CertificateNameMatches(c.host, *names), c.matches) << std::wstring(c.host).c_str();
+  const Case cases[] = {{L"a.example", true},    {L"127.0.0.1", true},  {L"::1", true},       {L"0:0::0:1", true},
+                        {L"::127.0.0.1", false}, {L"127.0.0.2", false}, {L"b.example", false}};
+  for (const Case& c : cases)
+    EXPECT_EQ(CertificateNameMatches(c.host, *names), c.matches) << std::wstring(c.host).c_str();
 
   const CertificateNames wildcards{true, {L"*.0.0.1", L"127.0.0.1"}, {}, L"127.0.0.1"};
   EXPECT_FALSE(CertificateNameMatches(L"127.0.0.1", wildcards));

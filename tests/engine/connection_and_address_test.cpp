@@ -79,8 +79,10 @@ TEST(ServerAddress, ComposesATextThatSplitsIntoTheSameHostAndPort) {
     std::wstring_view host;
     std::wstring_view text;
   };
-  const Case cases[] = {{L"pop.example.com", L"pop.example.com:995"}, {L"2001:db8::1", L"[2001:db8::1]:995"},
-                        {L"", L":995"},                               {L"[a]b", L"[[a]b]:995"},
+  const Case cases[] = {{L"pop.example.com", L"pop.example.com:995"},
+                        {L"2001:db8::1", L"[2001:db8::1]:995"},
+                        {L"", L":995"},
+                        {L"[a]b", L"[[a]b]:995"},
                         {L" a", L"[ a]:995"}};
   for (const auto& c : cases) {
     EXPECT_EQ(ComposeServerAddress(c.host, 995), c.text);
@@ -99,12 +101,9 @@ TEST(ServerAddress, ChoosesTlsByPort995Only) {
     ConnectionSecurity security;
   };
   const Case cases[] = {
-      {L"pop.example.com:995", ConnectionSecurity::kImplicitTls},
-      {L"[::1]:995", ConnectionSecurity::kImplicitTls},
-      {L"pop.example.com:110", ConnectionSecurity::kPlain},
-      {L"pop.example.com:9950", ConnectionSecurity::kPlain},
-      {L"pop.example.com:99", ConnectionSecurity::kPlain},
-      {L"pop.example.com", ConnectionSecurity::kPlain},
+      {L"pop.example.com:995", ConnectionSecurity::kImplicitTls}, {L"[::1]:995", ConnectionSecurity::kImplicitTls},
+      {L"pop.example.com:110", ConnectionSecurity::kPlain},       {L"pop.example.com:9950", ConnectionSecurity::kPlain},
+      {L"pop.example.com:99", ConnectionSecurity::kPlain},        {L"pop.example.com", ConnectionSecurity::kPlain},
       {L"pop.example.com:995x", ConnectionSecurity::kPlain},
   };
   for (const auto& c : cases) {

@@ -78,11 +78,11 @@ TEST_P(DovecotOutcome, EndsWithTheStatusOfTheServersAnswer) {
 
 INSTANTIATE_TEST_SUITE_P(
     DovecotSession, DovecotOutcome,
-    ::testing::Values(
-        OutcomeCase{"EmptyMailbox", &DovecotFixture::empty, false, kMailboxEmpty, Pop3Check::kStepList},
-        // Sent as UTF-8 the password is accepted, so the session gets as far as the empty mailbox.
-        OutcomeCase{"NonAsciiPassword", &DovecotFixture::umlaut, false, kMailboxEmpty, Pop3Check::kStepList},
-        OutcomeCase{"WrongPassword", &DovecotFixture::full, true, kLoginRejected, Pop3Check::kStepPass}),
+    ::testing::Values(OutcomeCase{"EmptyMailbox", &DovecotFixture::empty, false, kMailboxEmpty, Pop3Check::kStepList},
+                      // Sent as UTF-8 the password is accepted, so the session gets as far as the empty mailbox.
+                      OutcomeCase{"NonAsciiPassword", &DovecotFixture::umlaut, false, kMailboxEmpty,
+                                  Pop3Check::kStepList},
+                      OutcomeCase{"WrongPassword", &DovecotFixture::full, true, kLoginRejected, Pop3Check::kStepPass}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The same sessions over implicit TLS: the server field names port 995, the engine alone decides.
@@ -115,11 +115,10 @@ TEST_P(DovecotTlsSession, RunsWholeOverTlsAndTracesTheChannel) {
       << trace.c_str();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DovecotSession, DovecotTlsSession,
-    ::testing::Values(TlsSessionCase{"NewMail", &DovecotFixture::full, kNewMail},
-                      TlsSessionCase{"EmptyMailbox", &DovecotFixture::empty, kMailboxEmpty}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DovecotSession, DovecotTlsSession,
+                         ::testing::Values(TlsSessionCase{"NewMail", &DovecotFixture::full, kNewMail},
+                                           TlsSessionCase{"EmptyMailbox", &DovecotFixture::empty, kMailboxEmpty}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pbw

@@ -41,8 +41,8 @@ TEST(LiveSession, NewMailStartsTheMailClientWhosePathHasBlanks) {
   engine.check.StartPop3Check();
   ASSERT_TRUE(engine.PumpUntilStatus(testing::Shown(status_text::kNewMail))) << engine.status.Text().c_str();
   EXPECT_EQ(server.Received(), kCommands);
-  EXPECT_EQ(engine.trace.text.rfind(L"Connecting to " + OnLoopback(server) + L", " +
-                                        std::to_wstring(server.Port()) + L" via 'LAN Connection' on ",
+  EXPECT_EQ(engine.trace.text.rfind(L"Connecting to " + OnLoopback(server) + L", " + std::to_wstring(server.Port()) +
+                                        L" via 'LAN Connection' on ",
                                     0),
             0u)
       << engine.trace.text.c_str();
@@ -76,10 +76,10 @@ TEST_P(LiveOutcome, EndsWithTheStatusOfTheServersAnswer) {
   EXPECT_FALSE(engine.tick.enabled);
 }
 
-const std::vector<Server::Step> kWrongPassword = {
-    Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-    Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"),
-    Server::Send("-ERR [AUTH] Authentication failed.\r\n")};
+const std::vector<Server::Step> kWrongPassword = {Server::Send("+OK POP3 bereit\r\n"),
+                                                  Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+                                                  Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"),
+                                                  Server::Send("-ERR [AUTH] Authentication failed.\r\n")};
 const std::string kUserAndPass = "USER vorname.nachname@example.com\r\nPASS geheim\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,19 +89,25 @@ INSTANTIATE_TEST_SUITE_P(
                     testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"WrongPassword", kWrongPassword, Server::Loopback::kIPv4, L"127.0.0.1",
                     testing::Shown(status_text::kLoginRejected), kUserAndPass},
-        OutcomeCase{"HostNamedLocalhost", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4,
-                    L"localhost", testing::Shown(status_text::kMailboxEmpty), kCommands},
+        OutcomeCase{"HostNamedLocalhost", LoginThen("-ERR no such message\r\n"), Server::Loopback::kIPv4, L"localhost",
+                    testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"BracketedIPv6Literal", LoginThen("+OK 2 4096\r\n"), Server::Loopback::kIPv6, L"[::1]",
                     testing::Shown(status_text::kNewMail), kCommands},
-        OutcomeCase{"NulBytes", {Server::Send("+OK \0\0 bereit\r\n"s),
-                                 Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-                                 Server::Send("\0+OK\r\n"s)},
-                    Server::Loopback::kIPv4, L"127.0.0.1", testing::Shown(status_text::kMailboxUnknown),
+        OutcomeCase{"NulBytes",
+                    {Server::Send("+OK \0\0 bereit\r\n"s), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
+                     Server::Send("\0+OK\r\n"s)},
+                    Server::Loopback::kIPv4,
+                    L"127.0.0.1",
+                    testing::Shown(status_text::kMailboxUnknown),
                     "USER vorname.nachname@example.com\r\n"},
         OutcomeCase{"InvalidUtf8", LoginThen("-ERR \xC0\xAF\xFF\xED\xA0\x80 \xC3\r\n"), Server::Loopback::kIPv4,
                     L"127.0.0.1", testing::Shown(status_text::kMailboxEmpty), kCommands},
-        OutcomeCase{"MegabyteWithoutLineEnd", {Server::Send(std::string(1 << 20, 'x'))}, Server::Loopback::kIPv4,
-                    L"127.0.0.1", testing::Shown(status_text::kHostNotAnswering), ""}),
+        OutcomeCase{"MegabyteWithoutLineEnd",
+                    {Server::Send(std::string(1 << 20, 'x'))},
+                    Server::Loopback::kIPv4,
+                    L"127.0.0.1",
+                    testing::Shown(status_text::kHostNotAnswering),
+                    ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LiveSession, WithoutAPortInTheServerFieldConnectsToPort110) {

@@ -17,11 +17,9 @@ TEST(IsOkReply, JudgesTheBeginningAfterBlanks) {
     bool ok;
   };
   const Case cases[] = {
-      {L"+OK", true},           {L"+OK POP3 ready\r\n", true}, {L"   +OK hello", true},
-      {L"+OK   ", true},        {L"+ok", false},               {L"+Ok", false},
-      {L"-ERR no", false},      {L"+O", false},                {L"", false},
-      {L"   ", false},          {L"\t+OK", false},             {L"\r\n+OK", false},
-      {L"OK", false},           {L"+OKAY", true},
+      {L"+OK", true},    {L"+OK POP3 ready\r\n", true}, {L"   +OK hello", true}, {L"+OK   ", true}, {L"+ok", false},
+      {L"+Ok", false},   {L"-ERR no", false},           {L"+O", false},          {L"", false},      {L"   ", false},
+      {L"\t+OK", false}, {L"\r\n+OK", false},           {L"OK", false},          {L"+OKAY", true},
   };
   for (const auto& c : cases) EXPECT_EQ(IsOkReply(c.reply), c.ok) << std::wstring(c.reply).c_str();
 }
@@ -130,11 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"UserOk", {"+OK\r\n"}, "+OK\r\n", 1002, L"", "PASS geheim\r\n"},
         StepCase{"UserBad", {"+OK\r\n"}, "-ERR who\r\n", 1001, L" Postfach nicht bekannt.", ""},
         StepCase{"PassOk", {"+OK\r\n", "+OK\r\n"}, "+OK\r\n", 1003, L"", "LIST 1\r\n"},
-        StepCase{"PassBad", {"+OK\r\n", "+OK\r\n"}, "-ERR [AUTH] failed\r\n", 1002,
-                 L" Postfach und/oder Passwort nicht korrekt.", ""},
+        StepCase{"PassBad",
+                 {"+OK\r\n", "+OK\r\n"},
+                 "-ERR [AUTH] failed\r\n",
+                 1002,
+                 L" Postfach und/oder Passwort nicht korrekt.",
+                 ""},
         StepCase{"ListOk", {"+OK\r\n", "+OK\r\n", "+OK\r\n"}, "+OK 1 300\r\n", 1003, L" Neue Mail liegt vor ...", ""},
-        StepCase{"ListBad", {"+OK\r\n", "+OK\r\n", "+OK\r\n"}, "-ERR no such message\r\n", 1003, L" Postfach leer",
-                 ""}),
+        StepCase{
+            "ListBad", {"+OK\r\n", "+OK\r\n", "+OK\r\n"}, "-ERR no such message\r\n", 1003, L" Postfach leer", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Pop3Check, EmptyMailboxDoesNotStartTheMailClient) {
@@ -344,17 +346,17 @@ TEST_P(Pop3CheckTlsFailure, EndsTheSessionAtOnceWithItsOwnText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Pop3CheckTlsFailure,
-    ::testing::Values(
-        TlsFailureCase{TlsOutcome::kUntrustedCertificate, 0x800B0109,
-                       L" Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig",
-                       L"TLS failed: 0x800B0109\r\n"},
-        TlsFailureCase{TlsOutcome::kWrongHost, 0x800B010F,
-                       L" Sichere Verbindung fehlgeschlagen: Zertifikat gehört nicht zu diesem Server",
-                       L"TLS failed: 0x800B010F\r\n"},
-        TlsFailureCase{TlsOutcome::kExpiredCertificate, 0x800B0101,
-                       L" Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen", L"TLS failed: 0x800B0101\r\n"},
-        TlsFailureCase{TlsOutcome::kFailed, 0x80090326, L" Sichere Verbindung fehlgeschlagen",
-                       L"TLS failed: 0x80090326\r\n"}));
+    ::testing::Values(TlsFailureCase{TlsOutcome::kUntrustedCertificate, 0x800B0109,
+                                     L" Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig",
+                                     L"TLS failed: 0x800B0109\r\n"},
+                      TlsFailureCase{TlsOutcome::kWrongHost, 0x800B010F,
+                                     L" Sichere Verbindung fehlgeschlagen: Zertifikat gehört nicht zu diesem Server",
+                                     L"TLS failed: 0x800B010F\r\n"},
+                      TlsFailureCase{TlsOutcome::kExpiredCertificate, 0x800B0101,
+                                     L" Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen",
+                                     L"TLS failed: 0x800B0101\r\n"},
+                      TlsFailureCase{TlsOutcome::kFailed, 0x80090326, L" Sichere Verbindung fehlgeschlagen",
+                                     L"TLS failed: 0x80090326\r\n"}));
 
 TEST(Pop3CheckTls, ARecordErrorBeforeTheListReplyStartsNoMailClient) {
   EngineRig rig;

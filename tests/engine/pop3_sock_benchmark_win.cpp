@@ -1,5 +1,6 @@
 // Prints how long the socket takes from Connect to the delivered greeting, and to the answer of
-// "LIST 1" after USER and PASS (a whole check), plain and over TLS, against the tests' private Dovecot. A measuring tool for developers, not a test:
+// "LIST 1" after USER and PASS (a whole check), plain and over TLS, against the tests' private Dovecot. A measuring
+// tool for developers, not a test:
 //   pop3_sock_benchmark [rounds]      (the Dovecot fixture must be running)
 
 #include <algorithm>

@@ -48,8 +48,8 @@ TEST(Pop3SockTls, ACertificateFromATrustedRootForTheHostIsAcceptedAndTheSessionR
   ASSERT_TRUE(PumpMessagesUntil([&] {
     const bool failed = !rig.reports.empty() && rig.reports[0].outcome != TlsOutcome::kEstablished;
     return failed || rig.received.find("\r\n+OK") != std::string::npos;
-  }))
-      << rig.received << " reports: " << rig.reports.size();
+  })) << rig.received
+      << " reports: " << rig.reports.size();
 
   ASSERT_EQ(rig.reports.size(), 1u);
   const TlsReport& report = rig.reports[0];
@@ -142,11 +142,9 @@ TEST_P(Pop3SockTlsRejection, ReportsTheFaultAndDeliversNothingOfTheServer) {
 INSTANTIATE_TEST_SUITE_P(
     Certificates, Pop3SockTlsRejection,
     ::testing::Values(
-        RejectionCase{"SelfSigned", &DovecotTls::selfSignedPort, L"localhost",
-                      TlsOutcome::kUntrustedCertificate},
+        RejectionCase{"SelfSigned", &DovecotTls::selfSignedPort, L"localhost", TlsOutcome::kUntrustedCertificate},
         // The system's policy check alone may let this chain pass.
-        RejectionCase{"UnknownCaNotSent", &DovecotTls::unknownCaPort, L"localhost",
-                      TlsOutcome::kUntrustedCertificate},
+        RejectionCase{"UnknownCaNotSent", &DovecotTls::unknownCaPort, L"localhost", TlsOutcome::kUntrustedCertificate},
         RejectionCase{"Expired", &DovecotTls::expiredPort, L"localhost", TlsOutcome::kExpiredCertificate},
         // The same server, reached by a name that is not in its certificate.
         RejectionCase{"NameNotInCertificate", &DovecotTls::port, L"127.0.0.1", TlsOutcome::kWrongHost}),

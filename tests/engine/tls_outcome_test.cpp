@@ -47,7 +47,8 @@ TEST(TlsOutcome, EachFailureHasItsOwnText) {
             L"Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig");
   EXPECT_EQ(TlsFailureText(TlsOutcome::kWrongHost),
             L"Sichere Verbindung fehlgeschlagen: Zertifikat gehört nicht zu diesem Server");
-  EXPECT_EQ(TlsFailureText(TlsOutcome::kExpiredCertificate), L"Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen");
+  EXPECT_EQ(TlsFailureText(TlsOutcome::kExpiredCertificate),
+            L"Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen");
   EXPECT_EQ(TlsFailureText(TlsOutcome::kFailed), L"Sichere Verbindung fehlgeschlagen");
 }
 

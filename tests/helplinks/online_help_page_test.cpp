@@ -47,16 +47,15 @@ TEST(OnlineHelpPage, NeedsNothingFromOutside) {
 TEST(OnlineHelpPage, ExplainsEveryStatusText) {
   using namespace status_text;
   ExpectPageMentions(HelpPage(), {std::wstring(kLoggingIn), std::wstring(kOpening), std::wstring(kHostNotAnswering),
-                                  std::wstring(kMailboxUnknown), std::wstring(kLoginRejected),
-                                  std::wstring(kNewMail), std::wstring(kMailboxEmpty), std::wstring(kUnknownStep),
-                                  TimeoutText(90)});
+                                  std::wstring(kMailboxUnknown), std::wstring(kLoginRejected), std::wstring(kNewMail),
+                                  std::wstring(kMailboxEmpty), std::wstring(kUnknownStep), TimeoutText(90)});
 }
 
 TEST(OnlineHelpPage, ExplainsEveryFieldAndButtonOfTheMainWindow) {
-  ExpectPageMentions(HelpPage(), {L"POP3-Server", L"Postfach", L"Passwort", L"Prüfinterval", L"Minuten",
-                                  L"E-Mail-Programm", L"Autostart", L"Test", L"...", L"Info", L"Hilfe", L"Ende",
-                                  L"OK", L"Mail-Client auswählen", L"server:port",
-                                  L"Die Online-Hilfe konnte leider nicht gefunden werden ..."});
+  ExpectPageMentions(HelpPage(),
+                     {L"POP3-Server", L"Postfach", L"Passwort", L"Prüfinterval", L"Minuten", L"E-Mail-Programm",
+                      L"Autostart", L"Test", L"...", L"Info", L"Hilfe", L"Ende", L"OK", L"Mail-Client auswählen",
+                      L"server:port", L"Die Online-Hilfe konnte leider nicht gefunden werden ..."});
 }
 
 TEST(OnlineHelpPage, ExplainsEveryButtonOfTheAboutDialog) {
@@ -89,10 +88,10 @@ bool Contains(const std::vector<std::wstring>& texts, const std::string& utf8) {
 TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
   using namespace status_text;
   const std::vector<std::wstring> shown{
-      std::wstring(kLoggingIn),   std::wstring(kOpening),      std::wstring(kHostNotAnswering),
+      std::wstring(kLoggingIn),      std::wstring(kOpening),       std::wstring(kHostNotAnswering),
       std::wstring(kMailboxUnknown), std::wstring(kLoginRejected), std::wstring(kNewMail),
-      std::wstring(kMailboxEmpty), std::wstring(kUnknownStep),  TimeoutText(90),
-      std::wstring(kTlsUntrusted), std::wstring(kTlsWrongHost), std::wstring(kTlsExpired),
+      std::wstring(kMailboxEmpty),   std::wstring(kUnknownStep),   TimeoutText(90),
+      std::wstring(kTlsUntrusted),   std::wstring(kTlsWrongHost),  std::wstring(kTlsExpired),
       std::wstring(kTlsFailed)};
   const std::vector<std::string> quoted = Cells(HelpPage(), "<td class=\"text\">");
   EXPECT_GE(quoted.size(), shown.size());
@@ -117,8 +116,8 @@ TEST(OnlineHelpPage, NamesOnlyButtonsTheProgramHas) {
     if (mark == std::string::npos) continue;
     const std::size_t letter = mark + key.size();
     const std::size_t end = cell.find("</span>", letter);
-    const std::string caption =
-        cell.substr(0, mark) + "&" + cell.substr(letter, end - letter) + cell.substr(end + std::string("</span>").size());
+    const std::string caption = cell.substr(0, mark) + "&" + cell.substr(letter, end - letter) +
+                                cell.substr(end + std::string("</span>").size());
     EXPECT_TRUE(Contains(captions, caption)) << caption;
     ++named;
   }

@@ -25,8 +25,7 @@ class ShellLauncherTest : public ::testing::Test {
 };
 
 TEST_F(ShellLauncherTest, HandsAMailAddressOverAsComposedInANormalWindow) {
-  const std::wstring mail =
-      L"mailto:support@trelvik.example?subject=PostboxWatchman (V1.1a) unter Windows 5.1.2600";
+  const std::wstring mail = L"mailto:support@trelvik.example?subject=PostboxWatchman (V1.1a) unter Windows 5.1.2600";
   ShellOpen(mail, 0);
   ExpectLaunch(mail, SW_SHOWNORMAL);
 }

@@ -47,8 +47,8 @@ ShellStandIn::ShellStandIn(const std::wstring& suffix)
       Quoted(StandInProgram()) + L" " + Quoted(recordPath_) + L" " + Quoted(eventName_) + L" \"%1\"";
   // Windows reads the user's classes through HKEY_CLASSES_ROOT; Wine keeps the two apart and reads
   // only HKEY_CLASSES_ROOT. Writing both serves either.
-  for (const auto& [root, prefix] : {std::pair{HKEY_CURRENT_USER, L"Software\\Classes\\"},
-                                     std::pair{HKEY_CLASSES_ROOT, L""}}) {
+  for (const auto& [root, prefix] :
+       {std::pair{HKEY_CURRENT_USER, L"Software\\Classes\\"}, std::pair{HKEY_CLASSES_ROOT, L""}}) {
     const std::wstring classes = prefix;
     for (const wchar_t* protocol : {L"http", L"https", L"mailto"}) {
       handlers_.push_back(std::make_unique<RegistryOverride>(root, classes + protocol, L"URL Protocol", L""));

@@ -32,11 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{{kWindows9xPlatform, 9, 9, kWindows98SeBuildField}, L"4.10.2222"},
         VersionCase{{2, 5, 1, 2600}, L"5.1.2600"},
         // A build of 32768 or more must not borrow from the minor number.
-        VersionCase{{2, 6, 2, 40000}, L"6.2.40000"},
-        VersionCase{{2, 10, 0, 19045}, L"10.0.19045"},
+        VersionCase{{2, 6, 2, 40000}, L"6.2.40000"}, VersionCase{{2, 10, 0, 19045}, L"10.0.19045"},
         // Each field keeps to its own bits.
-        VersionCase{{2, 10, 0, 65536 + 7}, L"10.0.7"},
-        VersionCase{{2, 256 + 6, 256 + 3, 9600}, L"6.3.9600"}));
+        VersionCase{{2, 10, 0, 65536 + 7}, L"10.0.7"}, VersionCase{{2, 256 + 6, 256 + 3, 9600}, L"6.3.9600"}));
 
 TEST(WindowsVersion, PacksMajorIntoTheTopByte) {
   EXPECT_EQ(PackWindowsVersion({2, 5, 1, 2600}), 5 * 16777216 + 1 * 65536 + 2600);

@@ -41,7 +41,7 @@ struct Caption {
   LayoutFont font;
   int left, top, width, height;  // twips
   Frame frame;
-  UINT format;                   // how the control draws it: on one line or word-wrapped
+  UINT format;  // how the control draws it: on one line or word-wrapped
 };
 
 std::vector<Caption> AllCaptions() {
@@ -57,8 +57,8 @@ std::vector<Caption> AllCaptions() {
   }
   using namespace info_form;
   for (const ButtonSpec& b : kButtons) {
-    captions.push_back({b.caption, b.caption, kLayoutFont, b.left, kButtonTop, b.width, kButtonHeight, Frame::PushButton,
-                        DT_WORDBREAK});
+    captions.push_back({b.caption, b.caption, kLayoutFont, b.left, kButtonTop, b.width, kButtonHeight,
+                        Frame::PushButton, DT_WORDBREAK});
   }
   captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel.left, kLabel.top, kLabel.width, kLabel.height,
                       Frame::None, DT_WORDBREAK | DT_NOPREFIX});
@@ -74,10 +74,10 @@ TEST_P(CaptionsFit, InTheirControls) {
     const RECT inset = Inset(c.frame);
     const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
     // Both edges are rounded from twips, as the windows place their controls.
-    const int width = TwipsToPixels(c.left + c.width, dpi) - TwipsToPixels(c.left, dpi) - scaled(inset.left) -
-                      scaled(inset.right);
-    const int height = TwipsToPixels(c.top + c.height, dpi) - TwipsToPixels(c.top, dpi) - scaled(inset.top) -
-                       scaled(inset.bottom);
+    const int width =
+        TwipsToPixels(c.left + c.width, dpi) - TwipsToPixels(c.left, dpi) - scaled(inset.left) - scaled(inset.right);
+    const int height =
+        TwipsToPixels(c.top + c.height, dpi) - TwipsToPixels(c.top, dpi) - scaled(inset.top) - scaled(inset.bottom);
     const LOGFONTW logFont = LayoutLogFont(c.font, dpi);
     const UniqueFont font(::CreateFontIndirectW(&logFont));
     const HGDIOBJ previous = ::SelectObject(dc, font.get());
@@ -85,8 +85,7 @@ TEST_P(CaptionsFit, InTheirControls) {
     ::DrawTextW(dc, c.text.c_str(), -1, &needed, DT_CALCRECT | c.format);
     ::SelectObject(dc, previous);
     EXPECT_LE(needed.right, width) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi << " DPI";
-    EXPECT_LE(needed.bottom, height) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi
-                                     << " DPI";
+    EXPECT_LE(needed.bottom, height) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi << " DPI";
   }
   ::DeleteDC(dc);
 }
@@ -109,7 +108,8 @@ void ExpectFont(HWND control, const LayoutFont& expected) {
 }
 
 TEST(ControlFonts, AreTheLayoutsFonts) {
-  const HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+  const HWND parent =
+      ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
   {
     const Form1Controls controls(parent, ::GetModuleHandleW(nullptr));
     for (const ControlSpec& c : Form1Layout()) {

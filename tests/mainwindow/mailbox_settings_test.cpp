@@ -38,8 +38,8 @@ TEST_F(MailboxSettingsTest, EmptyStoreGivesTheExamplesAndFiveMinutes) {
 
   IntervalListStandIn list;
   FillIntervalList(list, store);
-  EXPECT_EQ(list.entries, (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"10",
-                                                     L"15", L"20", L"25", L"30", L"40", L"50", L"60"}));
+  EXPECT_EQ(list.entries, (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"10", L"15",
+                                                     L"20", L"25", L"30", L"40", L"50", L"60"}));
   EXPECT_EQ(list.selected, 4);
   EXPECT_TRUE(store.writtenKeys.empty());
 }
@@ -89,10 +89,10 @@ TEST_F(MailboxSettingsTest, OnlyPortsFrom1To32767Other110AreAppended) {
     std::wstring_view server;
   };
   const Case cases[] = {
-      {L"0", L"pop.example.org"},     {L"-1", L"pop.example.org"},          {L"32767", L"pop.example.org:32767"},
-      {L"32768", L"pop.example.org"}, {L"abc", L"pop.example.org"},         {L"2.5e", L"pop.example.org:2"},
-      {L"110", L"pop.example.org"},   {L"110.4", L"pop.example.org"},       {L"1", L"pop.example.org:1"},
-      {L" 995x", L"pop.example.org:995"}, {L"3.5", L"pop.example.org:4"}, {L"", L"pop.example.org"},
+      {L"0", L"pop.example.org"},           {L"-1", L"pop.example.org"},           {L"32767", L"pop.example.org:32767"},
+      {L"32768", L"pop.example.org"},       {L"abc", L"pop.example.org"},          {L"2.5e", L"pop.example.org:2"},
+      {L"110", L"pop.example.org"},         {L"110.4", L"pop.example.org"},        {L"1", L"pop.example.org:1"},
+      {L" 995x", L"pop.example.org:995"},   {L"3.5", L"pop.example.org:4"},        {L"", L"pop.example.org"},
       {L"99999999999", L"pop.example.org"}, {L"-99999999999", L"pop.example.org"},
   };
   for (const auto& c : cases) {
@@ -106,8 +106,8 @@ TEST_F(MailboxSettingsTest, StoredIntervalIndexSelectsItsEntryOrFiveMinutes) {
     std::wstring_view time;
     std::int16_t selected;
   };
-  const Case cases[] = {{L"16", 16},  {L"17", 4},  {L"-1", 4},   {L"abc", 0}, {L"2.5", 2},
-                        {L"3.5", 4},  {L"0", 0},   {L"", 0},     {L"15.5", 16}, {L"16.5", 16},
+  const Case cases[] = {{L"16", 16},  {L"17", 4}, {L"-1", 4},    {L"abc", 0},        {L"2.5", 2},
+                        {L"3.5", 4},  {L"0", 0},  {L"", 0},      {L"15.5", 16},      {L"16.5", 16},
                         {L"-0.5", 0}, {L" 7", 7}, {L"65536", 4}, {L"99999999999", 4}};
   for (const auto& c : cases) {
     store.values = {{L"TIME", std::wstring(c.time)}};

@@ -33,8 +33,10 @@ TEST(HexPadded, PadsToWidthAndNeverCuts) {
     std::int32_t width;
     std::wstring_view text;
   };
-  const Case cases[] = {{255, 4, L"00FF"},  {65535, 4, L"FFFF"},     {0, 4, L"0000"},     {0x12345, 4, L"12345"},
-                        {0xABC, 0, L"ABC"}, {10, 1, L"A"},           {0, 0, L"0"},        {0x5B0, -3, L"5B0"},
+  const Case cases[] = {{255, 4, L"00FF"},    {65535, 4, L"FFFF"},
+                        {0, 4, L"0000"},      {0x12345, 4, L"12345"},
+                        {0xABC, 0, L"ABC"},   {10, 1, L"A"},
+                        {0, 0, L"0"},         {0x5B0, -3, L"5B0"},
                         {-1, 4, L"FFFFFFFF"}, {0x7FFFFFFF, 8, L"7FFFFFFF"}};
   for (const auto& c : cases) EXPECT_EQ(HexPadded(c.value, c.width), c.text) << c.value << " " << c.width;
 }
@@ -52,12 +54,30 @@ TEST(ConvertPassword, StoresFixedSaltVectors) {
       // 0xFFFF / 2 = 32767.5 goes to the even 32768 = 0x8000: weight 0, so 'Z' stays 0x5A.
       {L"Z", {0xFFFF, 0xF, 0xF}, L"F5AFFFFF"},
       // 7 / 2 = 3.5 goes up to 4, 7 / 4 = 1.75 to 2, 7 / 8 = 0.875 to 1.
-      {L"AAA", {7}, L"045004300400" L"0007"},
+      {L"AAA",
+       {7},
+       L"045004300400"
+       L"0007"},
       // 0xABCD: weights E6 F3 7A BD 5E AF 58 CD (21990.5 goes down to 21990), repeating every 8.
       {L"abcdefghijklmnop",
        {0xABCD},
-       L"0870" L"0910" L"0190" L"0D90" L"03B0" L"0C90" L"03F0" L"0A50"
-       L"08F0" L"0990" L"0110" L"0D10" L"0330" L"0C10" L"0370" L"0BD0" L"ABCD"},
+       L"0870"
+       L"0910"
+       L"0190"
+       L"0D90"
+       L"03B0"
+       L"0C90"
+       L"03F0"
+       L"0A50"
+       L"08F0"
+       L"0990"
+       L"0110"
+       L"0D10"
+       L"0330"
+       L"0C10"
+       L"0370"
+       L"0BD0"
+       L"ABCD"},
       {L"", {0x00FF}, L"00FF"},
   };
   for (const auto& c : cases) {
@@ -87,8 +107,13 @@ TEST(ConvertPassword, ReadsLowerCaseAndStopsAGroupAtItsFirstNonHexCharacter) {
 TEST(ConvertPassword, StoresEveryPasswordIn4nPlus4HexDigitsAndReadsItBack) {
   TimeSeededRandom random;
   PasswordScrambler scrambler(random, kCodePage);
-  const std::wstring_view passwords[] = {L"", L"a", L"Passwort", L"  mit Leerzeichen  ", L"Grüße€ÿ\u0081",
-                                         L"UTF8:abc", L"0123456789ABCDEFabcdefghijklmnopqrstuvwxyz"};
+  const std::wstring_view passwords[] = {L"",
+                                         L"a",
+                                         L"Passwort",
+                                         L"  mit Leerzeichen  ",
+                                         L"Grüße€ÿ\u0081",
+                                         L"UTF8:abc",
+                                         L"0123456789ABCDEFabcdefghijklmnopqrstuvwxyz"};
   for (const auto password : passwords) {
     for (int save = 0; save < 20; ++save) {
       const std::wstring stored = scrambler.ConvertPassword(password, true);

@@ -50,8 +50,7 @@ TEST_F(EndToEndTls, AnUntrustedCertificateIsReportedAtOnce) {
   ASSERT_TRUE(pbw.Started());
   TestTheFullMailbox(pbw);
   // The wait's safety limit lies far below the 90 seconds of the reply watchdog.
-  EXPECT_TRUE(pbw.WaitForStatus(testing::Shown(status_text::kTlsUntrusted)))
-      << pbw.StatusLine();
+  EXPECT_TRUE(pbw.WaitForStatus(testing::Shown(status_text::kTlsUntrusted))) << pbw.StatusLine();
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ class EndToEnd : public testing::EndToEndFixture {
     ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
     stamp.QuadPart -= static_cast<ULONGLONG>(days) * 24 * 3600 * 10000000ULL;
     const FILETIME written{stamp.LowPart, stamp.HighPart};
-    const UniqueKernelHandle file(::CreateFileW(Exe().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const UniqueKernelHandle file(
+        ::CreateFileW(Exe().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ::SetFileTime(file.get(), nullptr, nullptr, &written);
   }
 
@@ -65,8 +66,12 @@ std::vector<Server::Step> Session(const char* listReply) {
 }
 
 TEST_F(EndToEnd, StartsHiddenAndShowsTheStoredSettingsOnATrayPress) {
-  Store({{L"POP3", L"pop.example.com"}, {L"PORT", L"995"}, {L"MBOX", L"anna@example.com"},
-         {L"PASS", Scrambled(L"geheim")}, {L"CLIENT", L"C:\\Mail\\mail.exe "}, {L"TIME", L"16"}});
+  Store({{L"POP3", L"pop.example.com"},
+         {L"PORT", L"995"},
+         {L"MBOX", L"anna@example.com"},
+         {L"PASS", Scrambled(L"geheim")},
+         {L"CLIENT", L"C:\\Mail\\mail.exe "},
+         {L"TIME", L"16"}});
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   EXPECT_FALSE(pbw.IsVisible());
@@ -96,8 +101,12 @@ TEST_F(EndToEnd, AnEmptyStoreStartsWithTheExamplesAndFiveMinutes) {
 }
 
 TEST_F(EndToEnd, GarbageInEveryKeyStillStartsWithSensibleValues) {
-  Store({{L"POP3", L"  \u00FF\u4E2D "}, {L"PORT", L"x99"}, {L"MBOX", L""}, {L"PASS", L"zz\u00E4!"},
-         {L"CLIENT", std::wstring(5000, L'c')}, {L"TIME", L"abc"}});
+  Store({{L"POP3", L"  \u00FF\u4E2D "},
+         {L"PORT", L"x99"},
+         {L"MBOX", L""},
+         {L"PASS", L"zz\u00E4!"},
+         {L"CLIENT", std::wstring(5000, L'c')},
+         {L"TIME", L"abc"}});
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   EXPECT_EQ(pbw.Text(ControlId::ServerNameTB), L"  \u00FF\u4E2D ");
@@ -122,8 +131,10 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
   const auto mailClient = testing::InstallStandInMailClient(Folder());
   Server server(Session(c.listReply));
   ASSERT_TRUE(server.Listening());
-  Store({{L"POP3", L"127.0.0.1:" + std::to_wstring(server.Port())}, {L"MBOX", L"anna@example.com"},
-         {L"PASS", Scrambled(L"geheim")}, {L"CLIENT", mailClient.program.wstring()}});
+  Store({{L"POP3", L"127.0.0.1:" + std::to_wstring(server.Port())},
+         {L"MBOX", L"anna@example.com"},
+         {L"PASS", Scrambled(L"geheim")},
+         {L"CLIENT", mailClient.program.wstring()}});
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   PressTest(pbw);
@@ -137,11 +148,12 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
   EXPECT_FALSE(std::filesystem::exists(mailClient.DecoyMarker()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, EndToEndScripted,
-    ::testing::Values(ScriptedCase{"NewMail", "+OK 1 512\r\n", testing::Shown(status_text::kNewMail), true},
-                      ScriptedCase{"Empty", "-ERR no such message\r\n", testing::Shown(status_text::kMailboxEmpty), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lists, EndToEndScripted,
+                         ::testing::Values(ScriptedCase{"NewMail", "+OK 1 512\r\n",
+                                                        testing::Shown(status_text::kNewMail), true},
+                                           ScriptedCase{"Empty", "-ERR no such message\r\n",
+                                                        testing::Shown(status_text::kMailboxEmpty), false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EndToEnd, OkTheCloseBoxAndAltF4OnlyHide) {
   RunningPbw pbw(Exe());
@@ -353,15 +365,16 @@ TEST_P(EndToEndDovecot, TestEndsWithTheServersAnswer) {
   EXPECT_TRUE(pbw.WaitForStatus(c.status)) << pbw.StatusLine();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Accounts, EndToEndDovecot,
-    ::testing::Values(
-        DovecotCase{"NewMail", &testing::DovecotFixture::full, false, testing::Shown(status_text::kNewMail)},
-        DovecotCase{"Empty", &testing::DovecotFixture::empty, false, testing::Shown(status_text::kMailboxEmpty)},
-        DovecotCase{"NonAsciiPassword", &testing::DovecotFixture::umlaut, false, testing::Shown(status_text::kMailboxEmpty)},
-        DovecotCase{"WrongPassword", &testing::DovecotFixture::full, true,
-                    testing::Shown(status_text::kLoginRejected)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Accounts, EndToEndDovecot,
+                         ::testing::Values(DovecotCase{"NewMail", &testing::DovecotFixture::full, false,
+                                                       testing::Shown(status_text::kNewMail)},
+                                           DovecotCase{"Empty", &testing::DovecotFixture::empty, false,
+                                                       testing::Shown(status_text::kMailboxEmpty)},
+                                           DovecotCase{"NonAsciiPassword", &testing::DovecotFixture::umlaut, false,
+                                                       testing::Shown(status_text::kMailboxEmpty)},
+                                           DovecotCase{"WrongPassword", &testing::DovecotFixture::full, true,
+                                                       testing::Shown(status_text::kLoginRejected)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pbw

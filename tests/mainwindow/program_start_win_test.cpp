@@ -41,10 +41,12 @@ TEST(ProgramStart, AMainWindowThatCannotBeCreatedIsReportedAndTheProgramEnds) {
   bool reported = false;
   std::thread user([&] {
     // The box's caption comes before its text: wait for the text.
-    reported = testing::PumpMessagesUntil([&] {
-      const HWND box = MessageBoxOfThisProcess();
-      return box != nullptr && testing::ChildWithText(box, kMessage) != nullptr;
-    }, std::chrono::seconds(10));
+    reported = testing::PumpMessagesUntil(
+        [&] {
+          const HWND box = MessageBoxOfThisProcess();
+          return box != nullptr && testing::ChildWithText(box, kMessage) != nullptr;
+        },
+        std::chrono::seconds(10));
     if (reported) {
       ::PostMessageW(MessageBoxOfThisProcess(), WM_COMMAND, IDOK, 0);
     } else {

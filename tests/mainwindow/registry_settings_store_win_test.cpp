@@ -28,9 +28,9 @@ class RegistrySettingsStoreTest : public ::testing::Test {
 
   static void PutRawValue(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
     UniqueKey key;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
-                                nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr),
+        ERROR_SUCCESS);
     ASSERT_EQ(::RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), bytes), ERROR_SUCCESS);
   }
 
@@ -39,7 +39,8 @@ class RegistrySettingsStoreTest : public ::testing::Test {
     std::vector<wchar_t> buffer(256);
     DWORD type = REG_NONE;
     DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    const LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, buffer.data(), &bytes);
+    const LSTATUS status =
+        ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, buffer.data(), &bytes);
     if (status != ERROR_SUCCESS) return {REG_NONE, L""};
     return {type, std::wstring(buffer.data())};
   }

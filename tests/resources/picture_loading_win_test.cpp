@@ -19,8 +19,8 @@ HINSTANCE Self() { return ::GetModuleHandleW(nullptr); }
 struct PictureCase {
   const char* name;
   int id;
-  SIZE size;       // the control's size at 96 DPI
-  POINT probe;     // a spot of one plain colour
+  SIZE size;    // the control's size at 96 DPI
+  POINT probe;  // a spot of one plain colour
   COLORREF colour;
 };
 

@@ -35,9 +35,10 @@ bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
 int wmain(int argc, wchar_t** argv) {
   const bool about = argc == 8 && std::wstring(argv[7]) == L"--about";
   if (argc != 7 && !about) {
-    static_cast<void>(std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> "
-                                 "<done-file> [--about]\n",
-                                 stderr));
+    static_cast<void>(
+        std::fputs("usage: pbw_demo_driver <PBW.exe> <server> <mailbox> <password> <status-file> "
+                   "<done-file> [--about]\n",
+                   stderr));
     return 2;
   }
   pbw::testing::RunningPbw pbw(argv[1]);
@@ -49,11 +50,13 @@ int wmain(int argc, wchar_t** argv) {
   pbw.SetText(ControlId::PasswortTB, argv[4]);
   pbw.Press(ControlId::Btn2);
   // The session has ended once the status line leaves the texts of its start.
-  pbw::testing::PumpMessagesUntil([&] {
-    const std::wstring status = pbw.StatusLine();
-    return !status.empty() && status != pbw::testing::Shown(pbw::status_text::kLoggingIn) &&
-           status != pbw::testing::Shown(pbw::status_text::kOpening);
-  }, std::chrono::minutes(2));
+  pbw::testing::PumpMessagesUntil(
+      [&] {
+        const std::wstring status = pbw.StatusLine();
+        return !status.empty() && status != pbw::testing::Shown(pbw::status_text::kLoggingIn) &&
+               status != pbw::testing::Shown(pbw::status_text::kOpening);
+      },
+      std::chrono::minutes(2));
   HWND aboutDialog = nullptr;
   if (about) {
     pbw.Press(ControlId::Btn20);

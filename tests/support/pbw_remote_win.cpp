@@ -141,7 +141,9 @@ RunningPbw::~RunningPbw() {
 
 HWND RunningPbw::Control(ControlId id) const { return ::GetDlgItem(window_, static_cast<int>(id)); }
 
-void RunningPbw::TrayNotification(UINT mouseMessage) const { Send(window_, WM_USER, 0, static_cast<LPARAM>(mouseMessage)); }
+void RunningPbw::TrayNotification(UINT mouseMessage) const {
+  Send(window_, WM_USER, 0, static_cast<LPARAM>(mouseMessage));
+}
 
 void RunningPbw::Press(ControlId button) const { Send(Control(button), BM_CLICK, 0, 0); }
 
@@ -203,9 +205,7 @@ bool RunningPbw::WaitForStatus(std::wstring_view text) const {
   return PumpMessagesUntil([&] { return StatusLine() == text; }, std::chrono::seconds(60));
 }
 
-bool RunningPbw::WaitForExit() {
-  return process_ && ::WaitForSingleObject(process_.get(), 30000) == WAIT_OBJECT_0;
-}
+bool RunningPbw::WaitForExit() { return process_ && ::WaitForSingleObject(process_.get(), 30000) == WAIT_OBJECT_0; }
 
 bool RunningPbw::HasExited() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 

@@ -36,16 +36,19 @@ class ScriptedPop3Server {
 
   // A whole session: the greeting, USER `mailbox` and PASS `password` accepted, `listReply` to "LIST 1".
   static std::vector<Step> Session(const std::string& mailbox, const std::string& password, std::string listReply) {
-    return {Send("+OK POP3 bereit\r\n"),   ExpectLine("USER " + mailbox + "\r\n"), Send("+OK\r\n"),
-            ExpectLine("PASS " + password + "\r\n"), Send("+OK Logged in.\r\n"), ExpectLine("LIST 1\r\n"),
+    return {Send("+OK POP3 bereit\r\n"),
+            ExpectLine("USER " + mailbox + "\r\n"),
+            Send("+OK\r\n"),
+            ExpectLine("PASS " + password + "\r\n"),
+            Send("+OK Logged in.\r\n"),
+            ExpectLine("LIST 1\r\n"),
             Send(std::move(listReply))};
   }
 
   enum class Loopback { kIPv4, kIPv6 };
 
   // Port 0 takes a free ephemeral port.
-  explicit ScriptedPop3Server(std::vector<Step> script, Loopback loopback = Loopback::kIPv4,
-                              std::uint16_t port = 0);
+  explicit ScriptedPop3Server(std::vector<Step> script, Loopback loopback = Loopback::kIPv4, std::uint16_t port = 0);
   ~ScriptedPop3Server();
   ScriptedPop3Server(const ScriptedPop3Server&) = delete;
   ScriptedPop3Server& operator=(const ScriptedPop3Server&) = delete;

@@ -52,8 +52,9 @@ void RemoveTrustedRoot(PCCERT_CONTEXT certificate) {
 
 TrustedRoot::TrustedRoot(const std::string& pemFile) : certificate_(LoadPemCertificate(pemFile)) {
   const UniqueCertificateStore store = RootStore();
-  added_ = store && certificate_ &&
-           ::CertAddCertificateContextToStore(store.get(), certificate_.get(), CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
+  added_ =
+      store && certificate_ &&
+      ::CertAddCertificateContextToStore(store.get(), certificate_.get(), CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
 }
 
 TrustedRoot::~TrustedRoot() { RemoveTrustedRoot(certificate_.get()); }

@@ -12,14 +12,15 @@ std::string TipField(const NotifyIconRecord& record) { return {record.begin() + 
 
 TEST(NotifyIconRecord, SixLittleEndianFieldsBeforeTheTip) {
   const NotifyIconRecord record = MakeNotifyIconRecord({0x12345678, 0x01020304, 0xCAFE0001, "x"});
-  EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.begin() + 24), (std::vector<std::uint8_t>{
-                                      88,   0,    0,    0,     // cbSize
-                                      0x78, 0x56, 0x34, 0x12,  // hWnd
-                                      4,    3,    2,    1,     // uID
-                                      7,    0,    0,    0,     // uFlags: message, icon, tip
-                                      0,    4,    0,    0,     // uCallbackMessage 1024
-                                      1,    0,    0xFE, 0xCA,  // hIcon
-                                  }));
+  EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.begin() + 24),
+            (std::vector<std::uint8_t>{
+                88,   0,    0,    0,     // cbSize
+                0x78, 0x56, 0x34, 0x12,  // hWnd
+                4,    3,    2,    1,     // uID
+                7,    0,    0,    0,     // uFlags: message, icon, tip
+                0,    4,    0,    0,     // uCallbackMessage 1024
+                1,    0,    0xFE, 0xCA,  // hIcon
+            }));
 }
 
 TEST(NotifyIconRecord, TipIsCutTo63BytesThenNulThenBlanks) {
@@ -38,7 +39,9 @@ TEST(NotifyIconRecord, EmptyTipIsNulAnd63Blanks) {
 }
 
 TEST(NotifyIconRecord, AnsiBytesAboveAsciiAreKept) {
-  const std::string tip = "Gr\xFC\xDF" "e";
+  const std::string tip =
+      "Gr\xFC\xDF"
+      "e";
   EXPECT_EQ(TipField(MakeNotifyIconRecord({1, 0, 1, tip})).substr(0, 6), tip + '\0');
 }
 

@@ -30,8 +30,8 @@ class TestWindow {
       wc.lpszClassName = L"PbwTrayTestWindow";
       return ::RegisterClassW(&wc);
     }();
-    window_.reset(::CreateWindowExW(0, MAKEINTATOM(windowClass), L"PostboxWatchman", WS_OVERLAPPEDWINDOW, 0, 0,
-                                    200, 100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    window_.reset(::CreateWindowExW(0, MAKEINTATOM(windowClass), L"PostboxWatchman", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                                    100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
     Received().clear();
   }
 

@@ -20,7 +20,9 @@ struct NotifyCall {
 
 class NotificationAreaStandIn : public NotificationArea {
  public:
-  void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override { calls.push_back({message, record}); }
+  void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override {
+    calls.push_back({message, record});
+  }
   std::vector<NotifyCall> calls;
 };
 
@@ -71,7 +73,9 @@ TEST_F(TrayIconTest, TipTravelsInTheAnsiCodePage) {
   tray.AddTrayIcon(0, icon, L"Grüße");
   const std::string tip = Tip(area.calls.at(0).record);
   EXPECT_EQ(tip, CodePageFromWide(L"Grüße", CP_ACP));
-  EXPECT_NE(tip, "Gr\xC3\xBC\xC3\x9F" "e");  // not UTF-8
+  EXPECT_NE(tip,
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");  // not UTF-8
 }
 
 TEST_F(TrayIconTest, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {

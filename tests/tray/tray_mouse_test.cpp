@@ -22,7 +22,7 @@ TEST(TrayMouseActionFor, OnlyPressesAndDoubleClicksAct) {
       {0x0209, TrayMouseAction::kNone},         // middle double click
       {0x020A, TrayMouseAction::kNone},         // wheel
       {0, TrayMouseAction::kNone},
-      {0x00010201, TrayMouseAction::kNone},     // the whole value counts, not its low word
+      {0x00010201, TrayMouseAction::kNone},  // the whole value counts, not its low word
       {0xFFFFFFFF, TrayMouseAction::kNone},
   };
   for (const auto& c : cases) EXPECT_EQ(TrayMouseActionFor(c.mouseMessage), c.action) << std::hex << c.mouseMessage;

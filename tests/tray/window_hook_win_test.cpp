@@ -14,9 +14,7 @@ using testing::TestWindow;
 
 constexpr UINT kTrayMessage = 1024;
 
-WNDPROC CurrentProcedure(HWND window) {
-  return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
-}
+WNDPROC CurrentProcedure(HWND window) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
 class WindowHook : public ::testing::Test {
  protected:

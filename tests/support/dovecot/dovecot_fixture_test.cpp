@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LoginCase{"MessageWaiting", &DovecotFixture::full, Password::kOwn, true, true},
                       LoginCase{"EmptyMailbox", &DovecotFixture::empty, Password::kOwn, true, false},
                       LoginCase{"NonAsciiPasswordAsUtf8", &DovecotFixture::umlaut, Password::kOwn, true, false},
-                      LoginCase{"NonAsciiPasswordAsCp1252", &DovecotFixture::umlaut, Password::kOwnInCp1252,
-                                false, false},
+                      LoginCase{"NonAsciiPasswordAsCp1252", &DovecotFixture::umlaut, Password::kOwnInCp1252, false,
+                                false},
                       LoginCase{"WrongPassword", &DovecotFixture::full, Password::kWrong, false, false}),
     [](const ::testing::TestParamInfo<LoginCase>& info) { return std::string(info.param.name); });
 
