@@ -25,7 +25,7 @@ std::wstring AboutText(int currentYear, const ProgramVersion& version) {
          std::wstring(kSupportMailAddress) + L"." + paragraph +
          L"Verbesserungsvorschl\u00e4ge sind mir immer gern willkommen. Weitere interessante Tools und Infos "
          L"finden Sie auf meiner Web-Site unter " +
-         AsciiUpperCase(kMakerWebSite);
+         AsciiUpperCase(kMakerHost);
 }
 
 std::wstring SupportMailAddress(std::wstring_view windowsVersionText, const ProgramVersion& version) {

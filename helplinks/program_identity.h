@@ -29,7 +29,6 @@ inline constexpr int kMakerFirstYear = PBW_MAKER_FIRST_YEAR;
 
 // Web addresses are bare host names: the shell takes a name beginning with "www." for a web address.
 inline constexpr std::wstring_view kMakerHost = L"www.trelvik.example";
-inline constexpr std::wstring_view kMakerWebSite = kMakerHost;
 inline constexpr std::wstring_view kMakerAboutPagePath = L"/ueber_trelvik.htm";
 inline constexpr std::wstring_view kMagazineWebSite = L"www.netzpost-magazin.example";
 inline constexpr std::wstring_view kSupportMailAddress = L"support@trelvik.example";

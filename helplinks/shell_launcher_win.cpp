@@ -13,7 +13,7 @@ void ShellOpen(const std::wstring& target, short show) {
   ::ShellExecuteW(::GetDesktopWindow(), L"Open", target.c_str(), nullptr, nullptr, showCommand);
 }
 
-void OpenMakerWebSite() { ShellOpen(std::wstring(kMakerWebSite), SW_SHOWMAXIMIZED); }
+void OpenMakerWebSite() { ShellOpen(std::wstring(kMakerHost), SW_SHOWMAXIMIZED); }
 
 void OpenMagazineWebSite() { ShellOpen(std::wstring(kMagazineWebSite), 0); }
 

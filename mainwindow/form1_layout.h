@@ -60,7 +60,6 @@ struct ControlSpec {
   ControlId id;
   ControlKind kind;
   TwipsRect place;  // relative to the window's client area
-  int tabIndex;     // -1: not in the keyboard order
   std::wstring_view caption;
   int btnIndex = -1;  // index within the `Btn` control array
 };
@@ -75,6 +74,5 @@ std::span<const ControlSpec> Form1Layout();
 const LayoutFont& FontOf(ControlId id);
 
 const ControlSpec* FindControl(ControlId id);
-const ControlSpec* FindButton(int btnIndex);
 
 }  // namespace pbw
