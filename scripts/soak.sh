@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs consecutive checks of the real PBW.exe against the real Dovecot and prints, every tenth of the
 # run, the process's handles, GDI and USER objects and private bytes; fails unless every sample after
-# the first lies within 1 % of it. Expects the Windows build (scripts/build.sh win32).
+# the first lies within 1 % of it (a count also within one object). Expects the Windows build
+# (scripts/build.sh win32).
 #
 #   scripts/soak.sh [sessions, default 1000]
 set -euo pipefail
