@@ -244,7 +244,7 @@ void Pop3Sock::ReceiveSecure(std::string_view bytes) {
     if (state_ != State::kConnected) return;
   }
   if (peerClosed_ && tls_->GetState() != TlsChannel::State::kClosed) PostToSelf(kReadAgainMessage);
-  DeliverSecure(std::move(plain));
+  DeliverSecure(plain);
 }
 
 void Pop3Sock::OnJudged() {
@@ -269,10 +269,10 @@ void Pop3Sock::OnJudged() {
   if (state_ != State::kConnected) return;
   // Reading was held during the judgement.
   PostToSelf(kReadAgainMessage);
-  DeliverSecure(std::move(plain));
+  DeliverSecure(plain);
 }
 
-void Pop3Sock::DeliverSecure(std::string plain) {
+void Pop3Sock::DeliverSecure(const std::string& plain) {
   const bool serverClosed = tls_->GetState() == TlsChannel::State::kClosed;
   const std::uint32_t generation = generation_;
   if (!plain.empty()) {

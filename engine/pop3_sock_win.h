@@ -73,7 +73,7 @@ class Pop3Sock final : public Pop3Socket {
   void ReceiveSecure(std::string_view bytes);
   void OnJudged();
   // Hands decrypted data to the owner; ends the connection after the server's close_notify.
-  void DeliverSecure(std::string plain);
+  void DeliverSecure(const std::string& plain);
   void FailTls(TlsOutcome outcome, std::uint32_t code);
   void PostToSelf(UINT message);
   // Ends the connection quietly; bytes already announced stay until taken.
