@@ -4,7 +4,7 @@
 
 namespace pbw {
 
-std::wstring AutostartCommandLine(const std::wstring& exePath) { return L"\"" + exePath + L"\" /AUTOSTART"; }
+std::wstring AutostartCommandLine(const std::wstring& exePath) { return L"\"" + exePath + L"\" " + kAutostartOption; }
 
 void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
   const std::wstring folder = system.StartupFolder();

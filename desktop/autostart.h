@@ -40,6 +40,8 @@ class AutostartSystem {
 };
 
 inline constexpr wchar_t kAutostartEntryName[] = L"PostboxWatchman";
+// The word the Run entry adds after the program path: a start at log-on, not by the user.
+inline constexpr wchar_t kAutostartOption[] = L"/AUTOSTART";
 inline constexpr wchar_t kAutostartReady[] = L"OK";
 
 // The Run entry's data. The path is quoted: unquoted, a path with blanks would let Windows try

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "about/info_form_freeware_win.h"
+#include "desktop/autostart.h"
+#include "helplinks/program_identity.h"
 #include "mainwindow/ansi_code_page_win.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/form1_win.h"
@@ -16,7 +18,7 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   const SingleInstance single;
   if (single.AlreadyRunning()) {
     // A user who starts the program again wants to see it; the Run entry at log-on does not.
-    if (!HasOption(commandLine, L"/AUTOSTART")) ShowRunningInstance();
+    if (!HasOption(commandLine, kAutostartOption)) ShowRunningInstance();
     return 0;
   }
 
@@ -30,7 +32,8 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   Form1 form(instance, store, scrambler);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
-    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", L"PostboxWatchman", MB_OK | MB_ICONERROR);
+    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", std::wstring(kProgramTitle).c_str(),
+                  MB_OK | MB_ICONERROR);
     return 1;
   }
 
