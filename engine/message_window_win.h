@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "common/unique_handle_win.h"
+#include "common/bound_window_win.h"
 
 namespace pbw {
 
@@ -15,7 +15,6 @@ class MessageWindow {
   using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)>;
 
   explicit MessageWindow(Handler handler);
-  ~MessageWindow();
   MessageWindow(const MessageWindow&) = delete;
   MessageWindow& operator=(const MessageWindow&) = delete;
 
@@ -23,11 +22,12 @@ class MessageWindow {
   HWND get() const { return window_.get(); }
 
  private:
-  static const wchar_t* RegisteredClass();
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BoundWindow<MessageWindow>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   Handler handler_;
-  UniqueWindow window_;
+  // Last: the messages of the window's own end must not reach a handler that is being torn down.
+  BoundWindow<MessageWindow> window_{*this};
 };
 
 }  // namespace pbw
