@@ -29,30 +29,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // button can show that Enter presses it.
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
 
-struct DialogState {
-  HWND window = nullptr;
-  HWND focus = nullptr;  // given back when the dialog is activated again
-  UniqueFont labelFont;
-  UniqueFont buttonFont;
-};
-
-DialogState& Dialog() {
-  static DialogState state;
-  return state;
-}
-
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
-
-// An owned window has no task-bar button. The owner is a window of the program that is never shown,
-// not the main window: the dialog stays independent of it, and outlives its unload.
-HWND HiddenOwner() {
-  static UniqueWindow owner;
-  if (!::IsWindow(owner.get())) {
-    owner.release();  // destroyed from outside: the handle is no longer ours to destroy
-    owner.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), nullptr));
-  }
-  return owner.get();
-}
 
 HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& place,
                  int id) {
@@ -62,29 +39,41 @@ HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
                            nullptr);
 }
 
-void CreateControls(HWND window, DialogState& dialog) {
+}  // namespace
+
+HWND InfoFormFreeware::HiddenOwner() {
+  if (!::IsWindow(owner_.get())) {
+    owner_.release();  // destroyed from outside: the handle is no longer ours to destroy
+    owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), nullptr));
+  }
+  return owner_.get();
+}
+
+void InfoFormFreeware::CreateControls() {
+  const HWND window = window_.get();
   const HWND picture = CreateChild(window, L"STATIC", nullptr, SS_NOTIFY, kImage1, kImage1Id);
   MakeStretchedPicture(picture, LoadJpegResource(Instance(), IDR_ABOUT_PICTURE),
                        ::LoadCursorW(Instance(), MAKEINTRESOURCEW(IDC_BANNER_POINTER)), kImage1Tooltip);
 
-  dialog.labelFont = CreateLayoutFont(kLabelFont);
+  labelFont_ = CreateLayoutFont(kLabelFont);
   const HWND label = CreateChild(window, L"STATIC", L"Label1", SS_LEFT | SS_NOPREFIX, kLabel, kLabelId);
-  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.labelFont.get()), FALSE);
+  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
 
   CreateChild(window, L"STATIC", nullptr, SS_ETCHEDHORZ, kLine1, kLine1Id);
 
   // Created left to right: the creation order is the keyboard order.
-  dialog.buttonFont = CreateLayoutFont(kLayoutFont);
+  buttonFont_ = CreateLayoutFont(kLayoutFont);
   for (const ButtonSpec& entry : kButtons) {
     const HWND button = CreateChild(window, L"BUTTON", entry.caption, BS_PUSHBUTTON | kButtonStyle,
                                     {entry.left, kButtonTop, entry.width, kButtonHeight}, ButtonId(entry.index));
-    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.buttonFont.get()), FALSE);
+    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
   }
-  dialog.focus = ::GetDlgItem(window, ButtonId(kButtons.front().index));
+  focus_ = ::GetDlgItem(window, ButtonId(kButtons.front().index));
 }
 
 // The dialog's load: placement, caption and text, computed afresh for every new instance.
-void Form_Load(HWND window) {
+void InfoFormFreeware::Form_Load() {
+  const HWND window = window_.get();
   if (IsSmallScreen(ScreenPixels())) {
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
@@ -96,7 +85,7 @@ void Form_Load(HWND window) {
   ::SetDlgItemTextW(window, kLabelId, AboutText(now.wYear).c_str());
 }
 
-void Btn_Click(HWND window, short index) {
+void InfoFormFreeware::Btn_Click(short index) {
   switch (index) {
     case kWhoIsTrelvik:
       ShellOpen(std::wstring(kMakerHost) + std::wstring(kMakerAboutPagePath), 0);
@@ -108,14 +97,14 @@ void Btn_Click(HWND window, short index) {
       OpenMakerWebSite();
       break;
     case kCloseWindow:
-      ::DestroyWindow(window);
+      ::DestroyWindow(window_.get());
       break;
     default:
       break;
   }
 }
 
-void OnCommand(HWND window, int id, int code, HWND control) {
+void InfoFormFreeware::OnCommand(int id, int code, HWND control) {
   if (id == kImage1Id && code == STN_CLICKED) {
     OpenMakerWebSite();
     return;
@@ -124,7 +113,7 @@ void OnCommand(HWND window, int id, int code, HWND control) {
   if (!index) return;
   switch (code) {
     case BN_CLICKED:
-      Btn_Click(window, *index);
+      Btn_Click(*index);
       break;
     case BN_SETFOCUS:
       ::SendMessageW(control, BM_SETSTYLE, BS_DEFPUSHBUTTON | kButtonStyle, TRUE);
@@ -137,25 +126,27 @@ void OnCommand(HWND window, int id, int code, HWND control) {
   }
 }
 
-LRESULT CALLBACK InfoFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DialogState& dialog = Dialog();
+LRESULT InfoFormFreeware::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = window_.get();
   switch (message) {
     case WM_CREATE:
       WindowLoaded();
       return 0;
     case WM_COMMAND:
-      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = ::GetFocus();
-        if (::IsChild(window, focus)) dialog.focus = focus;
-      } else if (dialog.focus) {
-        ::SetFocus(dialog.focus);
+        if (::IsChild(window, focus)) focus_ = focus;
+      } else if (focus_) {
+        ::SetFocus(focus_);
       }
       return 0;
     case WM_NCDESTROY:
-      dialog = DialogState{};
+      focus_ = nullptr;
+      labelFont_.reset();
+      buttonFont_.reset();
       WindowUnloaded();
       break;
     default:
@@ -164,45 +155,30 @@ LRESULT CALLBACK InfoFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-ATOM DialogClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = InfoFormProc;
-    windowClass.hInstance = Instance();
-    windowClass.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_ABOUT));
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    return ::RegisterClassExW(&windowClass);
-  }();
-  return atom;
-}
-
-}  // namespace
-
-void ShowAboutDialog() {
-  DialogState& dialog = Dialog();
-  if (dialog.window) {
-    ::SetForegroundWindow(dialog.window);
+void InfoFormFreeware::ShowAboutDialog() {
+  if (window_) {
+    ::SetForegroundWindow(window_.get());
     return;
   }
+  WNDCLASSEXW windowClass{};
+  windowClass.hInstance = Instance();
+  windowClass.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_ABOUT));
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  if (!BoundWindow<InfoFormFreeware>::RegisterWindowClass(windowClass)) return;
   RECT frame{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const HWND window =
-      ::CreateWindowExW(kExStyle, MAKEINTATOM(DialogClass()), L"Info", kStyle, 0, 0, frame.right - frame.left,
-                        frame.bottom - frame.top, HiddenOwner(), nullptr, Instance(), nullptr);
-  if (!window) return;
-  dialog.window = window;
-  CreateControls(window, dialog);
-  Form_Load(window);
-  ::ShowWindow(window, SW_SHOWNORMAL);
-  ::SetFocus(dialog.focus);
+  ::OffsetRect(&frame, -frame.left, -frame.top);
+  if (!window_.Create(kExStyle, kClassName, L"Info", kStyle, frame, HiddenOwner(), Instance())) return;
+  CreateControls();
+  Form_Load();
+  ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+  ::SetFocus(focus_);
 }
 
-bool HandleAboutDialogMessage(MSG& message) {
-  const HWND dialog = Dialog().window;
-  return dialog != nullptr && ::IsDialogMessageW(dialog, &message);
+bool InfoFormFreeware::HandleAboutDialogMessage(MSG& message) {
+  return window_ && ::IsDialogMessageW(window_.get(), &message);
 }
 
 }  // namespace pbw

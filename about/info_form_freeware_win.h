@@ -6,13 +6,44 @@
 
 #include <windows.h>
 
+#include "common/bound_window_win.h"
+#include "common/unique_handle_win.h"
+
 namespace pbw {
 
-// Creates and loads the one dialog on first need; an open dialog is only brought to the front.
-void ShowAboutDialog();
+// The program's one About dialog: loaded on first need, unloaded by its close button, and loaded
+// afresh on the next need.
+class InfoFormFreeware {
+ public:
+  InfoFormFreeware() = default;
+  InfoFormFreeware(const InfoFormFreeware&) = delete;
+  InfoFormFreeware& operator=(const InfoFormFreeware&) = delete;
 
-// The dialog's keyboard handling (Tab, access keys, Enter on the focused button). The message loop
-// hands every message here first and skips translating and dispatching it when this returns true.
-bool HandleAboutDialogMessage(MSG& message);
+  // Creates and loads the dialog when it is not open; an open dialog is only brought to the front.
+  void ShowAboutDialog();
+
+  // The dialog's keyboard handling (Tab, access keys, Enter on the focused button). The message loop
+  // hands every message here first and skips translating and dispatching it when this returns true.
+  bool HandleAboutDialogMessage(MSG& message);
+
+ private:
+  friend class BoundWindow<InfoFormFreeware>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND HiddenOwner();
+  void CreateControls();
+  void Form_Load();
+  void Btn_Click(short index);
+  void OnCommand(int id, int code, HWND control);
+
+  // An owned window has no task-bar button. The owner is a window of the program that is never
+  // shown, not the main window: the dialog stays independent of it, and outlives its unload.
+  UniqueWindow owner_;
+  // Made by each load, freed when the dialog is unloaded.
+  UniqueFont labelFont_;
+  UniqueFont buttonFont_;
+  HWND focus_ = nullptr;  // given back when the dialog is activated again
+  BoundWindow<InfoFormFreeware> window_{*this};
+};
 
 }  // namespace pbw

@@ -5,7 +5,6 @@
 #include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/wide_text_win.h"
-#include "about/info_form_freeware_win.h"
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
 #include "helplinks/online_help_win.h"
@@ -42,16 +41,14 @@ class IntervalListFiller final : public IntervalListView {
   HWND comboBox_;
 };
 
-bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
+bool RegisterWindowClass(HINSTANCE instance, HICON icon) {
   WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
   windowClass.hIcon = icon;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return BoundWindow<Form1>::RegisterWindowClass(windowClass);
 }
 
 // The outer size that gives the layout's client area, centred on the work area.
@@ -101,15 +98,14 @@ struct Form1::Components {
   CheckSchedule schedule;
 };
 
-Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler)
+Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about)
     : store_(store),
       scrambler_(scrambler),
+      about_(about),
       icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
-  if (!RegisterWindowClass(instance, icon_.get(), &Form1::WindowProc)) return;
-  const RECT place = InitialPlacement();
-  window_.reset(::CreateWindowExW(kExStyle, kWindowClass, L"", kStyle, place.left, place.top, place.right - place.left,
-                                  place.bottom - place.top, nullptr, nullptr, instance, this));
-  if (!window_) return;  // the caller sees that the window is not loaded
+  if (!RegisterWindowClass(instance, icon_.get())) return;
+  // Without the window the caller sees that it is not loaded.
+  if (!window_.Create(kExStyle, kWindowClass, L"", kStyle, InitialPlacement(), nullptr, instance)) return;
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });
@@ -123,17 +119,10 @@ HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, kCaption); }
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
 
-LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Form1*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || !self->components_) return ::DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(window, message, wParam, lParam);
-}
-
-LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = window_.get();
+  // The messages of the window's creation come before the components that the handlers use.
+  if (!components_) return ::DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -243,7 +232,7 @@ void Form1::Unload(UnloadMode unloadMode) {
   if (cancel) return;
   Form_Unload();
   components_.reset();
-  window_.reset();
+  window_.Destroy();
   WindowUnloaded();
 }
 
@@ -256,7 +245,7 @@ void Form1::Btn_Click(std::int16_t index) {
     case 2:
       return components_->check.StartPop3Check();
     case 20:
-      return ShowAboutDialog();
+      return about_.ShowAboutDialog();
     case 21:
       return ShowOnlineHelp();
     case 22:

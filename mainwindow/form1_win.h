@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "about/info_form_freeware_win.h"
+#include "common/bound_window_win.h"
 #include "common/unique_handle_win.h"
 #include "engine/check_schedule.h"
 #include "engine/connection_probe_win.h"
@@ -30,8 +32,9 @@ class Form1 {
   enum class UnloadMode : std::int16_t { UserClose = 0, Program = 1, WindowsSession = 2, TaskManager = 3 };
 
   // Creates the window and runs its load: settings into the fields, tray icon, then hidden. When the
-  // window cannot be created, nothing else happens and IsLoaded() is false.
-  Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler);
+  // window cannot be created, nothing else happens and IsLoaded() is false. The About dialog outlives
+  // the window's unload.
+  Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
   ~Form1();
@@ -43,8 +46,8 @@ class Form1 {
   bool IsLoaded() const { return static_cast<bool>(window_); }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BoundWindow<Form1>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCommand(int controlId, int notification);
   void OnTimer(UINT_PTR timerId);
@@ -71,10 +74,11 @@ class Form1 {
 
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
+  InfoFormFreeware& about_;
   UniqueIcon icon_;
   // Before the window: the hook still sees the messages of the window's destruction.
   TrayIcon tray_;
-  UniqueWindow window_;
+  BoundWindow<Form1> window_{*this};
   std::unique_ptr<Form1Controls> controls_;
   std::unique_ptr<AutostartCheckBoxControl> autostartBox_;
   HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left

@@ -29,7 +29,9 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   TimeSeededRandom random;
   AnsiCodePage codePage;
   PasswordScrambler scrambler(random, codePage);
-  Form1 form(instance, store, scrambler);
+  // Before the main window, which opens it, and after it: the dialog may stay open after its unload.
+  InfoFormFreeware about;
+  Form1 form(instance, store, scrambler, about);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
     ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", std::wstring(kProgramTitle).c_str(),
@@ -40,7 +42,7 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, Alt + access key and the arrow keys move between the controls of either window.
-    if (HandleAboutDialogMessage(message)) continue;
+    if (about.HandleAboutDialogMessage(message)) continue;
     if (form.IsLoaded() && ::IsDialogMessageW(form.Window(), &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);

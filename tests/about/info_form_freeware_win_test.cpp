@@ -31,30 +31,24 @@ int CurrentYear() {
 
 // Runs the messages queued so far the way the program's loop does: the dialog's keyboard handling
 // sees each one first. A marker posted behind them tells when all have been handled.
-void RunQueuedMessages() {
+void RunQueuedMessages(InfoFormFreeware& about) {
   constexpr UINT kMarker = WM_APP + 77;
   ::PostThreadMessageW(::GetCurrentThreadId(), kMarker, 0, 0);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.hwnd == nullptr && message.message == kMarker) return;
-    if (HandleAboutDialogMessage(message)) continue;
+    if (about.HandleAboutDialogMessage(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
 }
 
-void PressKey(WPARAM key) {
-  ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
-  ::PostMessageW(::GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));  // released, was down
-  RunQueuedMessages();
-}
-
 class InfoFormFreewareTest : public ::testing::Test {
  protected:
   InfoFormFreewareTest() {
-    ShowAboutDialog();
+    about_.ShowAboutDialog();
     dialog_ = AboutDialog();
-    RunQueuedMessages();
+    RunQueuedMessages(about_);
   }
   ~InfoFormFreewareTest() override {
     if (const HWND open = AboutDialog()) ::SendMessageW(Button(open, kCloseWindow), BM_CLICK, 0, 0);
@@ -63,6 +57,13 @@ class InfoFormFreewareTest : public ::testing::Test {
     ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   }
 
+  void PressKey(WPARAM key) {
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+    ::PostMessageW(::GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));  // released, was down
+    RunQueuedMessages(about_);
+  }
+
+  InfoFormFreeware about_;
   HWND dialog_ = nullptr;
 };
 
@@ -131,8 +132,8 @@ TEST_F(InfoFormFreewareTest, ASecondCallLeavesTheOpenDialogAsItIs) {
   // Moved and relabelled: a second load would centre it again and compose the text afresh.
   ::SetWindowPos(dialog_, nullptr, 7, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::SetDlgItemTextW(dialog_, kLabelId, L"unver\u00e4ndert");
-  ShowAboutDialog();
-  RunQueuedMessages();
+  about_.ShowAboutDialog();
+  RunQueuedMessages(about_);
   EXPECT_EQ(AboutDialog(), dialog_);
   RECT frame{};
   ::GetWindowRect(dialog_, &frame);
@@ -175,7 +176,7 @@ TEST_F(InfoFormFreewareTest, ButtonsAndPictureOpenTheMakersPagesAndMail) {
   const HWND picture = ::GetDlgItem(dialog_, kImage1Id);
   ::PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ::PostMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  RunQueuedMessages();
+  RunQueuedMessages(about_);
   launch = shell.NextLaunch();
   ASSERT_TRUE(launch.has_value());
   EXPECT_EQ(launch->target, L"http://www.trelvik.example");
@@ -189,7 +190,7 @@ TEST_F(InfoFormFreewareTest, CloseButtonUnloadsItAndTheNextCallLoadsANewOne) {
   MSG quit;
   EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the last window did not end the loop";
 
-  ShowAboutDialog();
+  about_.ShowAboutDialog();
   const HWND reloaded = AboutDialog();
   ASSERT_NE(reloaded, nullptr);
   EXPECT_EQ(WindowText(::GetDlgItem(reloaded, kLabelId)), AboutText(CurrentYear()));

@@ -120,7 +120,8 @@ TEST(ControlFonts, AreTheLayoutsFonts) {
   }
   ::DestroyWindow(parent);
 
-  ShowAboutDialog();
+  InfoFormFreeware dialog;
+  dialog.ShowAboutDialog();
   const HWND about = ::FindWindowW(nullptr, L"Info \u00fcber PostboxWatchman");
   ASSERT_NE(about, nullptr);
   ExpectFont(::GetDlgItem(about, info_form::kLabelId), info_form::kLabelFont);
