@@ -5,17 +5,10 @@
 #include <memory>
 #include <utility>
 
+#include "common/control_extension_win.h"
+
 namespace pbw {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
-
-struct PictureState {
-  PictureSource decode;  // until the first paint; empty for a picture handed over ready
-  UniqueBitmap picture;
-  HCURSOR pointer = nullptr;
-  UniqueWindow tooltip;
-};
 
 void PaintStretched(HWND control, HDC target, HBITMAP picture) {
   RECT area{};
@@ -31,43 +24,45 @@ void PaintStretched(HWND control, HDC target, HBITMAP picture) {
   ::RestoreDC(target, saved);
 }
 
-// The picture, decoded now at the first paint; a picture that cannot be decoded is tried once.
-HBITMAP PictureOf(PictureState& state) {
-  if (state.decode) state.picture = std::exchange(state.decode, nullptr)();
-  return state.picture.get();
-}
+// What the control shows and how it reacts to the mouse; the control owns it.
+struct StretchedPicture {
+  PictureSource decode;  // until the first paint; empty for a picture handed over ready
+  UniqueBitmap picture;
+  HCURSOR pointer = nullptr;
+  UniqueWindow tooltip;
 
-LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  PictureState& state = *reinterpret_cast<PictureState*>(data);
-  switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;  // the picture covers everything
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      const HDC dc = ::BeginPaint(control, &paint);
-      PaintStretched(control, dc, PictureOf(state));
-      ::EndPaint(control, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintStretched(control, reinterpret_cast<HDC>(wParam), PictureOf(state));
-      return 0;
-    case WM_SETCURSOR:
-      if (state.pointer && LOWORD(lParam) == HTCLIENT) {
-        ::SetCursor(state.pointer);
-        return TRUE;
-      }
-      break;
-    case WM_NCDESTROY: {
-      // Freed once the whole chain has seen the message: the tooltip's own hook on the control
-      // goes last.
-      const std::unique_ptr<PictureState> owned(&state);
-      ::RemoveWindowSubclass(control, &PictureProcedure, kSubclassId);
-      return ::DefSubclassProc(control, message, wParam, lParam);
-    }
+  // The picture, decoded now at the first paint; a picture that cannot be decoded is tried once.
+  HBITMAP Picture() {
+    if (decode) picture = std::exchange(decode, nullptr)();
+    return picture.get();
   }
-  return ::DefSubclassProc(control, message, wParam, lParam);
-}
+
+  LRESULT HandleMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case WM_ERASEBKGND:
+        return TRUE;  // the picture covers everything
+      case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(control, &paint);
+        PaintStretched(control, dc, Picture());
+        ::EndPaint(control, &paint);
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        PaintStretched(control, reinterpret_cast<HDC>(wParam), Picture());
+        return 0;
+      case WM_SETCURSOR:
+        if (pointer && LOWORD(lParam) == HTCLIENT) {
+          ::SetCursor(pointer);
+          return TRUE;
+        }
+        break;
+      default:
+        break;
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+  }
+};
 
 UniqueWindow MakeTooltip(HWND control, const std::wstring& text) {
   if (text.empty()) return {};
@@ -87,30 +82,26 @@ UniqueWindow MakeTooltip(HWND control, const std::wstring& text) {
   return tooltip;
 }
 
-void MakeStretchedPicture(HWND control, std::unique_ptr<PictureState> state, HCURSOR pointer,
+void MakeStretchedPicture(HWND control, std::unique_ptr<StretchedPicture> state, HCURSOR pointer,
                           const std::wstring& tooltip) {
-  DWORD_PTR earlier = 0;
-  std::unique_ptr<PictureState> replaced;
-  if (::GetWindowSubclass(control, &PictureProcedure, kSubclassId, &earlier))
-    replaced.reset(reinterpret_cast<PictureState*>(earlier));
   // A STATIC tells its parent about clicks only with SS_NOTIFY.
   ::SetWindowLongPtrW(control, GWL_STYLE, ::GetWindowLongPtrW(control, GWL_STYLE) | SS_NOTIFY);
   state->pointer = pointer;
   state->tooltip = MakeTooltip(control, tooltip);
-  ::SetWindowSubclass(control, &PictureProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(state.release()));
+  ExtendControl(control, std::move(state));
   ::InvalidateRect(control, nullptr, TRUE);
 }
 
 }  // namespace
 
 void MakeStretchedPicture(HWND control, UniqueBitmap picture, HCURSOR pointer, const std::wstring& tooltip) {
-  auto state = std::make_unique<PictureState>();
+  auto state = std::make_unique<StretchedPicture>();
   state->picture = std::move(picture);
   MakeStretchedPicture(control, std::move(state), pointer, tooltip);
 }
 
 void MakeStretchedPicture(HWND control, PictureSource decode, HCURSOR pointer, const std::wstring& tooltip) {
-  auto state = std::make_unique<PictureState>();
+  auto state = std::make_unique<StretchedPicture>();
   state->decode = std::move(decode);
   MakeStretchedPicture(control, std::move(state), pointer, tooltip);
 }

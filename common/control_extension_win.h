@@ -1,0 +1,43 @@
+#pragma once
+// A control of another class, extended by an object that the control owns. The extension's
+// `LRESULT HandleMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)` sees the
+// control's messages first and passes what it leaves alone to DefSubclassProc.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+namespace pbw {
+
+namespace detail {
+
+template <class Extension>
+LRESULT CALLBACK ExtendedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR data) {
+  auto* extension = reinterpret_cast<Extension*>(data);
+  if (message != WM_NCDESTROY) return extension->HandleMessage(control, message, wParam, lParam);
+  // Freed once the whole chain has seen the message: hooks added later on the control go last.
+  const std::unique_ptr<Extension> owned(extension);
+  ::RemoveWindowSubclass(control, &ExtendedControlProcedure<Extension>, id);
+  return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace detail
+
+// The control owns `extension` from now on and frees it when it is destroyed. A second extension of
+// the same kind replaces the first, which is freed once the second is in place.
+template <class Extension>
+void ExtendControl(HWND control, std::unique_ptr<Extension> extension) {
+  constexpr UINT_PTR kId = 1;
+  constexpr SUBCLASSPROC kProcedure = &detail::ExtendedControlProcedure<Extension>;
+  DWORD_PTR earlier = 0;
+  if (!::GetWindowSubclass(control, kProcedure, kId, &earlier)) earlier = 0;
+  const auto added = reinterpret_cast<DWORD_PTR>(extension.release());
+  // Whichever the control does not reach from now on is freed: the extension it had, or the new one
+  // when that could not be put in place.
+  const std::unique_ptr<Extension> unreached(
+      reinterpret_cast<Extension*>(::SetWindowSubclass(control, kProcedure, kId, added) ? earlier : added));
+}
+
+}  // namespace pbw
