@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 

@@ -9,12 +9,12 @@
 #include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/unique_handle_win.h"
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
 #include "helplinks/windows_version_win.h"
 #include "resources/picture_loading_win.h"
 #include "resources/resource_ids.h"
-#include "resources/stretched_picture_win.h"
+#include "common/stretched_picture_win.h"
 
 namespace pbw {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "mainwindow/ansi_code_page_win.h"
+#include "settings/ansi_code_page_win.h"
 #include "mainwindow/form1_layout.h"
-#include "mainwindow/password_scrambler.h"
-#include "mainwindow/random_source.h"
-#include "mainwindow/registry_settings_store_win.h"
+#include "settings/password_scrambler.h"
+#include "settings/random_source.h"
+#include "settings/registry_settings_store_win.h"
 #include "tests/support/pbw_remote_win.h"
 
 namespace pbw::bench {

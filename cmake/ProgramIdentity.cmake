@@ -24,8 +24,8 @@ string(REGEX MATCH "^[^ ]+" maker_first_word "${PBW_MAKER_NAME}")
 set(PBW_MANIFEST_NAME "${maker_first_word}.${PBW_PRODUCT_NAME}")
 
 set(PBW_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
-configure_file("${PROJECT_SOURCE_DIR}/helplinks/program_identity_values.h.in"
-               "${PBW_GENERATED_DIR}/helplinks/program_identity_values.h" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/resources/program_identity_values.h.in"
+               "${PBW_GENERATED_DIR}/resources/program_identity_values.h" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/resources/pbw.manifest.in" "${PBW_GENERATED_DIR}/pbw.manifest" @ONLY)
 
 # Linked by whatever includes the header; the resource compiler finds the manifest there too.

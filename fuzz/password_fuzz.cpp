@@ -4,7 +4,7 @@
 #include <random>
 
 #include "fuzz/fuzz_input.h"
-#include "mainwindow/password_scrambler.h"
+#include "settings/password_scrambler.h"
 #include "tests/support/plain_settings_stand_ins.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "engine/server_address.h"
 #include "fuzz/fuzz_input.h"
-#include "mainwindow/interval_choices.h"
-#include "mainwindow/mailbox_settings.h"
-#include "mainwindow/settings_keys.h"
+#include "settings/interval_choices.h"
+#include "settings/mailbox_settings.h"
+#include "settings/settings_keys.h"
 #include "tests/support/plain_settings_stand_ins.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "desktop/program_location_win.h"
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
 
 namespace pbw {

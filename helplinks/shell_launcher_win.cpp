@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 

@@ -8,7 +8,7 @@
 #include "common/twips_win.h"
 #include "resources/picture_loading_win.h"
 #include "resources/resource_ids.h"
-#include "resources/stretched_picture_win.h"
+#include "common/stretched_picture_win.h"
 
 namespace pbw {
 namespace {

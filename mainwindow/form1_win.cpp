@@ -9,9 +9,9 @@
 #include "desktop/startup_banner_win.h"
 #include "helplinks/online_help_win.h"
 #include "helplinks/shell_launcher_win.h"
-#include "mainwindow/interval_choices.h"
+#include "settings/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
-#include "mainwindow/mailbox_settings.h"
+#include "settings/mailbox_settings.h"
 #include "resources/resource_ids.h"
 
 namespace pbw {

@@ -4,12 +4,12 @@
 
 #include "about/info_form_freeware_win.h"
 #include "desktop/autostart.h"
-#include "helplinks/program_identity.h"
-#include "mainwindow/ansi_code_page_win.h"
+#include "resources/program_identity.h"
+#include "settings/ansi_code_page_win.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/form1_win.h"
-#include "mainwindow/random_source.h"
-#include "mainwindow/registry_settings_store_win.h"
+#include "settings/random_source.h"
+#include "settings/registry_settings_store_win.h"
 #include "mainwindow/single_instance_win.h"
 
 namespace pbw {

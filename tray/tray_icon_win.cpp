@@ -4,7 +4,6 @@
 
 #include "common/wide_text_win.h"
 #include "tray/notify_icon_record.h"
-#include "tray/tray_mouse.h"
 
 namespace pbw {
 namespace {
@@ -80,6 +79,19 @@ LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     OnTrayIconClick(static_cast<std::uint32_t>(wParam));
   }
   return 0;
+}
+
+TrayMouseAction TrayMouseActionFor(std::uint32_t mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      return TrayMouseAction::kClick;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+      return TrayMouseAction::kDoubleClick;
+    default:
+      return TrayMouseAction::kNone;
+  }
 }
 
 void TrayIcon::OnTrayIconClick(std::uint32_t iconId) {

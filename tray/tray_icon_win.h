@@ -16,6 +16,13 @@
 
 namespace pbw {
 
+// What a mouse notification from the tray icon does. There is no context menu: the right button
+// acts like the left one, and only presses count.
+enum class TrayMouseAction { kNone, kClick, kDoubleClick };
+
+// `mouseMessage` is the lParam of the icon's notification: the mouse message the shell reports.
+TrayMouseAction TrayMouseActionFor(std::uint32_t mouseMessage);
+
 // What a press on the tray icon does; the owner of the hooked window decides.
 using TrayClickHandler = std::function<void(std::uint32_t iconId)>;
 

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "about/about_placement.h"
 #include "about/about_text.h"
 #include "about/center_form_win.h"
 #include "about/info_form_layout.h"

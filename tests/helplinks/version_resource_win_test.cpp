@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "helplinks/program_identity.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 namespace {

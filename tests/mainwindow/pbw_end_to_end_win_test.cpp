@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <map>
 
-#include "mainwindow/ansi_code_page_win.h"
-#include "mainwindow/password_scrambler.h"
-#include "mainwindow/random_source.h"
-#include "mainwindow/registry_settings_store_win.h"
+#include "settings/ansi_code_page_win.h"
+#include "settings/password_scrambler.h"
+#include "settings/random_source.h"
+#include "settings/registry_settings_store_win.h"
 #include "common/wide_text_win.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/end_to_end_fixture_win.h"

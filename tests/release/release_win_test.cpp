@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
-#include "helplinks/program_identity_values.h"
+#include "resources/program_identity_values.h"
 #include "tests/support/pbw_remote_win.h"
 
 namespace pbw::testing {

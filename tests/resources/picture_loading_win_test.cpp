@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 #include "resources/resource_ids.h"
-#include "tests/resources/pixels_win.h"
+#include "tests/support/pixels_win.h"
 #include "tests/resources/test_picture_ids.h"
 
 namespace pbw {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "common/text_encoding.h"
-#include "mainwindow/interval_choices.h"
-#include "mainwindow/settings_store.h"
-#include "mainwindow/single_byte_code_page.h"
+#include "settings/interval_choices.h"
+#include "settings/settings_store.h"
+#include "settings/single_byte_code_page.h"
 
 namespace pbw::testing {
 

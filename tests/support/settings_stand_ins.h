@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "mainwindow/random_source.h"
+#include "settings/random_source.h"
 #include "tests/support/plain_settings_stand_ins.h"
 
 namespace pbw::testing {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/wide_text_win.h"
-#include "tests/tray/test_window_win.h"
+#include "tests/support/test_window_win.h"
 
 namespace pbw {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tests/tray/test_window_win.h"
+#include "tests/support/test_window_win.h"
 
 namespace pbw {
 namespace {

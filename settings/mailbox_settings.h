@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwindow/password_scrambler.h"
-#include "mainwindow/settings_store.h"
+#include "settings/password_scrambler.h"
+#include "settings/settings_store.h"
 
 namespace pbw {
 

@@ -1,9 +1,9 @@
-#include "mainwindow/mailbox_settings.h"
+#include "settings/mailbox_settings.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/server_address.h"
-#include "mainwindow/interval_choices.h"
+#include "settings/interval_choices.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {

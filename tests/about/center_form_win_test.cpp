@@ -1,4 +1,4 @@
-#include "about/about_placement.h"
+#include "about/center_form_win.h"
 
 #include <gtest/gtest.h>
 

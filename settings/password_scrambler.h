@@ -19,8 +19,8 @@
 #include <string>
 #include <string_view>
 
-#include "mainwindow/random_source.h"
-#include "mainwindow/single_byte_code_page.h"
+#include "settings/random_source.h"
+#include "settings/single_byte_code_page.h"
 
 namespace pbw {
 

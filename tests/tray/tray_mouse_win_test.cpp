@@ -1,4 +1,4 @@
-#include "tray/tray_mouse.h"
+#include "tray/tray_icon_win.h"
 
 #include <gtest/gtest.h>
 

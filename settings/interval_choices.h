@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "mainwindow/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace pbw {
 

@@ -1,4 +1,4 @@
-#include "resources/stretched_picture_win.h"
+#include "common/stretched_picture_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/resources/pixels_win.h"
-#include "tests/tray/test_window_win.h"
+#include "tests/support/pixels_win.h"
+#include "tests/support/test_window_win.h"
 
 namespace pbw {
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwindow/ansi_code_page_win.h"
+#include "settings/ansi_code_page_win.h"
 
 #include <string_view>
 

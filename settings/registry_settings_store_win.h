@@ -3,7 +3,7 @@
 // (application name, then section), one REG_SZ value per key. The key is opened and closed within
 // each call; nothing is held between calls.
 
-#include "mainwindow/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace pbw {
 

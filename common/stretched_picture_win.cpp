@@ -1,4 +1,4 @@
-#include "resources/stretched_picture_win.h"
+#include "common/stretched_picture_win.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
-#include "mainwindow/interval_choices.h"
+#include "settings/interval_choices.h"
 
-#include "mainwindow/settings_keys.h"
+#include "settings/settings_keys.h"
 
 namespace pbw {
 

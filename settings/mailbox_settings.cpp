@@ -1,7 +1,7 @@
-#include "mainwindow/mailbox_settings.h"
+#include "settings/mailbox_settings.h"
 
 #include "engine/server_address.h"
-#include "mainwindow/settings_keys.h"
+#include "settings/settings_keys.h"
 
 namespace pbw {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The system's ANSI code page, as the password's classic stored form uses it.
 
-#include "mainwindow/single_byte_code_page.h"
+#include "settings/single_byte_code_page.h"
 
 namespace pbw {
 

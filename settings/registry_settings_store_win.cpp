@@ -1,4 +1,4 @@
-#include "mainwindow/registry_settings_store_win.h"
+#include "settings/registry_settings_store_win.h"
 
 #include "desktop/registry_access_win.h"
 

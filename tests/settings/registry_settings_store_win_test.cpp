@@ -1,15 +1,15 @@
-#include "mainwindow/registry_settings_store_win.h"
+#include "settings/registry_settings_store_win.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "common/unique_handle_win.h"
-#include "mainwindow/ansi_code_page_win.h"
-#include "mainwindow/interval_choices.h"
-#include "mainwindow/mailbox_settings.h"
-#include "mainwindow/password_scrambler.h"
-#include "mainwindow/random_source.h"
+#include "settings/ansi_code_page_win.h"
+#include "settings/interval_choices.h"
+#include "settings/mailbox_settings.h"
+#include "settings/password_scrambler.h"
+#include "settings/random_source.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {

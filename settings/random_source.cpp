@@ -1,4 +1,4 @@
-#include "mainwindow/random_source.h"
+#include "settings/random_source.h"
 
 #include <chrono>
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "helplinks/program_identity_values.h"
+#include "resources/program_identity_values.h"
 
 #define PBW_WIDE_TEXT_(text) L##text
 #define PBW_WIDE_TEXT(text) PBW_WIDE_TEXT_(text)

@@ -1,4 +1,4 @@
-#include "mainwindow/settings_store.h"
+#include "settings/settings_store.h"
 
 #include "common/leading_number.h"
 
