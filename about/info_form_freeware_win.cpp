@@ -6,7 +6,6 @@
 #include "about/center_form_win.h"
 #include "about/info_form_layout.h"
 #include "common/layout_font_win.h"
-#include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/unique_handle_win.h"
 #include "resources/program_identity.h"
@@ -130,7 +129,7 @@ LRESULT InfoFormFreeware::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
   const HWND window = window_.get();
   switch (message) {
     case WM_CREATE:
-      WindowLoaded();
+      lifetime_.WindowLoaded();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -147,7 +146,7 @@ LRESULT InfoFormFreeware::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
       focus_ = nullptr;
       labelFont_.reset();
       buttonFont_.reset();
-      WindowUnloaded();
+      lifetime_.WindowUnloaded();
       break;
     default:
       break;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "common/bound_window_win.h"
+#include "common/program_lifetime_win.h"
 #include "common/unique_handle_win.h"
 
 namespace pbw {
@@ -15,7 +16,7 @@ namespace pbw {
 // afresh on the next need.
 class InfoFormFreeware {
  public:
-  InfoFormFreeware() = default;
+  explicit InfoFormFreeware(ProgramLifetime& lifetime) : lifetime_(lifetime) {}
   InfoFormFreeware(const InfoFormFreeware&) = delete;
   InfoFormFreeware& operator=(const InfoFormFreeware&) = delete;
 
@@ -36,6 +37,7 @@ class InfoFormFreeware {
   void Btn_Click(short index);
   void OnCommand(int id, int code, HWND control);
 
+  ProgramLifetime& lifetime_;
   // An owned window has no task-bar button. The owner is a window of the program that is never
   // shown, not the main window: the dialog stays independent of it, and outlives its unload.
   UniqueWindow owner_;

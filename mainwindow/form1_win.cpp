@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "common/program_lifetime_win.h"
 #include "common/twips_win.h"
 #include "common/wide_text_win.h"
 #include "desktop/autostart_win.h"
@@ -98,10 +97,12 @@ struct Form1::Components {
   CheckSchedule schedule;
 };
 
-Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about)
+Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about,
+             ProgramLifetime& lifetime)
     : store_(store),
       scrambler_(scrambler),
       about_(about),
+      lifetime_(lifetime),
       icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
   if (!RegisterWindowClass(instance, icon_.get())) return;
   // Without the window the caller sees that it is not loaded.
@@ -110,7 +111,7 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });
   components_ = std::make_unique<Components>(window_.get(), *controls_);
-  WindowLoaded();
+  lifetime_.WindowLoaded();
   Form_Load();
 }
 
@@ -233,7 +234,7 @@ void Form1::Unload(UnloadMode unloadMode) {
   Form_Unload();
   components_.reset();
   window_.Destroy();
-  WindowUnloaded();
+  lifetime_.WindowUnloaded();
 }
 
 void Form1::Btn_Click(std::int16_t index) {

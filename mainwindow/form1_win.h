@@ -9,6 +9,7 @@
 
 #include "about/info_form_freeware_win.h"
 #include "common/bound_window_win.h"
+#include "common/program_lifetime_win.h"
 #include "common/unique_handle_win.h"
 #include "engine/check_schedule.h"
 #include "engine/connection_probe_win.h"
@@ -34,7 +35,8 @@ class Form1 {
   // Creates the window and runs its load: settings into the fields, tray icon, then hidden. When the
   // window cannot be created, nothing else happens and IsLoaded() is false. The About dialog outlives
   // the window's unload.
-  Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about);
+  Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about,
+        ProgramLifetime& lifetime);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
   ~Form1();
@@ -75,6 +77,7 @@ class Form1 {
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
   InfoFormFreeware& about_;
+  ProgramLifetime& lifetime_;
   UniqueIcon icon_;
   // Before the window: the hook still sees the messages of the window's destruction.
   TrayIcon tray_;

@@ -30,8 +30,9 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   AnsiCodePage codePage;
   PasswordScrambler scrambler(random, codePage);
   // Before the main window, which opens it, and after it: the dialog may stay open after its unload.
-  InfoFormFreeware about;
-  Form1 form(instance, store, scrambler, about);
+  ProgramLifetime lifetime;
+  InfoFormFreeware about(lifetime);
+  Form1 form(instance, store, scrambler, about, lifetime);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
     ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", std::wstring(kProgramTitle).c_str(),

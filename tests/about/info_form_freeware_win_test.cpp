@@ -62,7 +62,8 @@ class InfoFormFreewareTest : public ::testing::Test {
     RunQueuedMessages(about_);
   }
 
-  InfoFormFreeware about_;
+  ProgramLifetime lifetime_;
+  InfoFormFreeware about_{lifetime_};
   HWND dialog_ = nullptr;
 };
 

@@ -120,7 +120,8 @@ TEST(ControlFonts, AreTheLayoutsFonts) {
   }
   ::DestroyWindow(parent);
 
-  InfoFormFreeware dialog;
+  ProgramLifetime lifetime;
+  InfoFormFreeware dialog(lifetime);
   dialog.ShowAboutDialog();
   const HWND about = ::FindWindowW(nullptr, L"Info \u00fcber PostboxWatchman");
   ASSERT_NE(about, nullptr);
