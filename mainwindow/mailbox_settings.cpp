@@ -1,5 +1,6 @@
 #include "mainwindow/mailbox_settings.h"
 
+#include "common/text_helpers.h"
 #include "engine/server_address.h"
 #include "mainwindow/settings_keys.h"
 
@@ -11,12 +12,6 @@ namespace {
 // names a port of its own (it is the newer one).
 constexpr std::int32_t kPop3Port = 110;
 constexpr std::int32_t kHighestMovedPort = 32767;
-
-std::wstring_view TrimSpaces(std::wstring_view text) {
-  const auto first = text.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
 
 }  // namespace
 
