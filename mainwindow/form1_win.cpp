@@ -56,7 +56,7 @@ bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC windowProc) {
 
 // The outer size that gives the layout's client area, centred on the work area.
 RECT InitialPlacement() {
-  RECT frame = TwipsToPixels(0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips);
+  RECT frame = TwipsToPixels({0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips});
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
