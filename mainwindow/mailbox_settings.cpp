@@ -10,7 +10,6 @@ namespace {
 // The port was once a setting of its own. Its key is still written, always with the POP3 port, and
 // a port other than that found there when loading moves into the server text, unless that text
 // names a port of its own (it is the newer one).
-constexpr std::int32_t kPop3Port = 110;
 constexpr std::int32_t kHighestMovedPort = 32767;
 
 }  // namespace
@@ -18,8 +17,8 @@ constexpr std::int32_t kHighestMovedPort = 32767;
 MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler) {
   MailboxSettings settings;
   settings.ServerName = ReadSetting(store, settings_key::kServer, settings_key::kDefaultServer);
-  const auto port = ReadNumberSetting(store, settings_key::kPort, settings_key::kDefaultPort);
-  if (port && *port != kPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
+  const auto port = ReadNumberSetting(store, settings_key::kPort, kDefaultPop3Port);
+  if (port && *port != kDefaultPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
     const ServerAddress address = SplitServerAddress(settings.ServerName);
     if (!address.portGiven) settings.ServerName = ComposeServerAddress(address.host, static_cast<std::uint16_t>(*port));
   }
@@ -31,7 +30,7 @@ MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scra
 
 void SaveSettings(SettingsStore& store, PasswordScrambler& scrambler, const MailboxSettings& settings) {
   WriteSetting(store, settings_key::kServer, TrimSpaces(settings.ServerName));
-  WriteSetting(store, settings_key::kPort, kPop3Port);
+  WriteSetting(store, settings_key::kPort, std::int32_t{kDefaultPop3Port});
   WriteSetting(store, settings_key::kMailbox, TrimSpaces(settings.PostfachName));
   WriteSetting(store, settings_key::kPassword, scrambler.ConvertPassword(settings.Passwort, true));
   WriteSetting(store, settings_key::kMailClient, settings.MailClient);
