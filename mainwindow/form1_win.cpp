@@ -9,6 +9,7 @@
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
 #include "helplinks/online_help_win.h"
+#include "helplinks/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
 #include "mainwindow/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
@@ -19,7 +20,8 @@ namespace pbw {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"PostboxWatchmanForm1";
-constexpr wchar_t kCaption[] = L"PostboxWatchman";
+// The tray icon's tip shows the same text.
+constexpr std::wstring_view kCaption = kProductName;
 constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT_PTR kCheckPop3TimerId = 2;
 constexpr std::uint32_t kTrayIconId = 0;
@@ -118,7 +120,7 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   Form_Load();
 }
 
-HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, kCaption); }
+HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, std::wstring(kCaption).c_str()); }
 
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
@@ -201,7 +203,7 @@ void Form1::OnEndSession(bool ending) {
 
 void Form1::Form_Load() {
   SelectStartupBanner((*controls_)[ControlId::Image1], (*controls_)[ControlId::Image2]);
-  ::SetWindowTextW(window_.get(), kCaption);
+  ::SetWindowTextW(window_.get(), std::wstring(kCaption).c_str());
   const MailboxSettings settings = LoadSettings(store_, scrambler_);
   const Form1Controls& c = *controls_;
   ::SetWindowTextW(c[ControlId::ServerNameTB], settings.ServerName.c_str());
