@@ -11,6 +11,7 @@
 #include "helplinks/online_help_win.h"
 #include "helplinks/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
+#include "mainwindow/account_field_controls.h"
 #include "mainwindow/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
 #include "mainwindow/mailbox_settings.h"
@@ -80,8 +81,7 @@ struct Form1::Components {
         statusPanel(c[ControlId::Sbar]),
         trace(c[ControlId::T]),
         output(statusPanel, trace),
-        fields({c[ControlId::ServerNameTB], c[ControlId::PostfachNameTB], c[ControlId::PasswortTB],
-                c[ControlId::MailClientTB]}),
+        fields(c),
         intervals(c[ControlId::IntervalList]),
         check({pop3Sock, tick, output, fields, probe, clock, starter}),
         schedule(intervals, probe, [this] { check.StartPop3Check(); }) {
@@ -206,10 +206,9 @@ void Form1::Form_Load() {
   ::SetWindowTextW(window_.get(), std::wstring(kCaption).c_str());
   const MailboxSettings settings = LoadSettings(store_, scrambler_);
   const Form1Controls& c = *controls_;
-  ::SetWindowTextW(c[ControlId::ServerNameTB], settings.ServerName.c_str());
-  ::SetWindowTextW(c[ControlId::PostfachNameTB], settings.PostfachName.c_str());
-  ::SetWindowTextW(c[ControlId::PasswortTB], settings.Passwort.c_str());
-  ::SetWindowTextW(c[ControlId::MailClientTB], settings.MailClient.c_str());
+  for (const AccountFieldControl& field : kAccountFieldControls) {
+    ::SetWindowTextW(c[field.control], (settings.*field.setting).c_str());
+  }
   IntervalListFiller intervalList(c[ControlId::IntervalList]);
   FillIntervalList(intervalList, store_);
   LoadAutostartState(*autostartBox_);
@@ -228,10 +227,7 @@ void Form1::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
 void Form1::Form_Unload() {
   const Form1Controls& c = *controls_;
   MailboxSettings settings;
-  settings.ServerName = WindowText(c[ControlId::ServerNameTB]);
-  settings.PostfachName = WindowText(c[ControlId::PostfachNameTB]);
-  settings.Passwort = WindowText(c[ControlId::PasswortTB]);
-  settings.MailClient = WindowText(c[ControlId::MailClientTB]);
+  for (const AccountFieldControl& field : kAccountFieldControls) settings.*field.setting = WindowText(c[field.control]);
   settings.IntervalIndex = static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
   SaveSettings(store_, scrambler_, settings);
   tray_.RemoveTrayIcon(kTrayIconId);
