@@ -1,19 +1,12 @@
 #include "about/about_text.h"
 
+#include "common/text_helpers.h"
 #include "helplinks/version_label.h"
 
 namespace pbw {
 namespace {
 
 constexpr wchar_t kLineBreak = L'\r';
-
-std::wstring AsciiUpperCase(std::wstring_view text) {
-  std::wstring upper(text);
-  for (wchar_t& c : upper) {
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-  }
-  return upper;
-}
 
 }  // namespace
 

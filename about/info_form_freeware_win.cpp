@@ -32,7 +32,7 @@ HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
 HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& place,
                  int id) {
-  const RECT r = TwipsToPixels(place.left, place.top, place.width, place.height);
+  const RECT r = TwipsToPixels(place);
   return ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                            r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
                            nullptr);

@@ -5,15 +5,9 @@
 #include <optional>
 
 #include "common/layout_font.h"
+#include "common/twips.h"
 
 namespace pbw::info_form {
-
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 inline constexpr int kClientWidth = 9390;
 inline constexpr int kClientHeight = 6360;

@@ -1,6 +1,5 @@
 #include "common/twips_win.h"
 
-#include "common/twips.h"
 #include "common/unique_handle_win.h"
 
 namespace pbw {
@@ -30,9 +29,10 @@ int SystemDpiY() { return Dpi().y; }
 int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, Dpi().x); }
 int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, Dpi().y); }
 
-RECT TwipsToPixels(int left, int top, int width, int height) {
+RECT TwipsToPixels(const TwipsRect& place) {
   // Both edges are rounded from twips, so neighbouring controls keep their exact gaps.
-  return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(left + width), TwipsToPixelsY(top + height)};
+  return {TwipsToPixelsX(place.left), TwipsToPixelsY(place.top), TwipsToPixelsX(place.left + place.width),
+          TwipsToPixelsY(place.top + place.height)};
 }
 
 }  // namespace pbw

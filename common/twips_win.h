@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "common/twips.h"
+
 namespace pbw {
 
 // The system's vertical DPI, fixed for the run of the program.
@@ -10,6 +12,6 @@ int SystemDpiY();
 
 int TwipsToPixelsX(int twips);
 int TwipsToPixelsY(int twips);
-RECT TwipsToPixels(int left, int top, int width, int height);
+RECT TwipsToPixels(const TwipsRect& place);
 
 }  // namespace pbw

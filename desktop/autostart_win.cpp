@@ -5,12 +5,12 @@
 #include "desktop/ordinary_file_win.h"
 #include "desktop/program_location_win.h"
 #include "desktop/registry_access_win.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 namespace {
 
 constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr wchar_t kMessageCaption[] = L"PostboxWatchman";
 
 // The program keeps its entry for the current user and for every start, not just the next.
 constexpr bool kForAllUsers = false;
@@ -33,7 +33,7 @@ bool WindowsAutostartSystem::ClearFileAttributes(const std::wstring& path) {
 bool WindowsAutostartSystem::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
 
 void WindowsAutostartSystem::ShowInformation(const std::wstring& text) {
-  ::MessageBoxW(nullptr, text.c_str(), kMessageCaption, MB_OK | MB_ICONINFORMATION);
+  ::MessageBoxW(nullptr, text.c_str(), std::wstring(kProgramTitle).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 bool WindowsAutostartSystem::HasRunEntry(const std::wstring& entryName) {

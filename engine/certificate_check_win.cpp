@@ -3,8 +3,10 @@
 #include "engine/certificate_check_win.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "common/text_helpers.h"
 #include "engine/certificate_names.h"
 
 namespace pbw {
@@ -57,8 +59,7 @@ std::wstring NameText(CERT_NAME_BLOB* name) {
   const DWORD length = ::CertNameToStrW(X509_ASN_ENCODING, name, kFormat, nullptr, 0);
   std::wstring text(length, L'\0');
   ::CertNameToStrW(X509_ASN_ENCODING, name, kFormat, text.data(), length);
-  text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
-  return text;
+  return CutAtNul(std::move(text));
 }
 
 }  // namespace

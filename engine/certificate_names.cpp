@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
 
@@ -33,13 +35,6 @@ std::optional<Element> TakeElement(std::string_view& der) {
   return element;
 }
 
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 std::wstring_view WithoutFinalDot(std::wstring_view name) {
   if (!name.empty() && name.back() == L'.') name.remove_suffix(1);
   return name;
@@ -50,12 +45,12 @@ bool NameMatches(std::wstring_view host, std::wstring_view pattern) {
   host = WithoutFinalDot(host);
   pattern = WithoutFinalDot(pattern);
   if (host.empty() || pattern.empty()) return false;
-  if (pattern.substr(0, 2) != L"*.") return EqualIgnoringCase(host, pattern);
+  if (pattern.substr(0, 2) != L"*.") return EqualIgnoringAsciiCase(host, pattern);
   // "*.example.com": one whole label, and never a bare top-level domain such as "*.com".
   const std::wstring_view suffix = pattern.substr(1);
   if (suffix.find(L'.', 1) == std::wstring_view::npos) return false;
   const auto firstDot = host.find(L'.');
-  return firstDot != 0 && firstDot != std::wstring_view::npos && EqualIgnoringCase(host.substr(firstDot), suffix);
+  return firstDot != 0 && firstDot != std::wstring_view::npos && EqualIgnoringAsciiCase(host.substr(firstDot), suffix);
 }
 
 std::optional<unsigned> DecimalPart(std::wstring_view digits, unsigned max) {
@@ -95,14 +90,9 @@ std::optional<std::string> Ipv6Groups(std::wstring_view text, bool mayEndInIpv4)
     if (group.empty() || group.size() > 4) return std::nullopt;
     unsigned value = 0;
     for (const wchar_t c : group) {
-      const wchar_t lower = AsciiLower(c);
-      if (lower >= L'0' && lower <= L'9') {
-        value = value * 16 + static_cast<unsigned>(lower - L'0');
-      } else if (lower >= L'a' && lower <= L'f') {
-        value = value * 16 + static_cast<unsigned>(lower - L'a' + 10);
-      } else {
-        return std::nullopt;
-      }
+      const auto digit = HexDigitValue(c);
+      if (!digit) return std::nullopt;
+      value = value * 16 + *digit;
     }
     bytes += static_cast<char>(value >> 8);
     bytes += static_cast<char>(value & 0xFF);

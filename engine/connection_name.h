@@ -6,9 +6,6 @@
 
 namespace pbw {
 
-// The part before the first NUL, or the whole text when it holds none.
-std::wstring CutAtNul(std::wstring_view text);
-
 // The usable connection name from the operating system's answer: empty when it reports no
 // connection, or when the name buffer begins with "LAN-" in any letter case (such connections do
 // not count). `buffer` is the whole name buffer, NUL and trailing blanks included.

@@ -1,17 +1,12 @@
 #include "engine/pop3_check.h"
 
 #include "common/text_encoding.h"
+#include "common/text_helpers.h"
 #include "engine/server_address.h"
 
 namespace pbw {
 
-bool IsOkReply(std::wstring_view reply) {
-  const auto first = reply.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return false;
-  const auto last = reply.find_last_not_of(L' ');
-  const std::wstring_view trimmed = reply.substr(first, last - first + 1);
-  return trimmed.substr(0, 3) == L"+OK";
-}
+bool IsOkReply(std::wstring_view reply) { return TrimSpaces(reply).starts_with(L"+OK"); }
 
 void Pop3Check::StartPop3Check() {
   parts_.socket.Close();

@@ -2,14 +2,10 @@
 
 #include <optional>
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-  return text;
-}
 
 std::optional<std::uint16_t> ParsePort(std::wstring_view digits) {
   if (digits.empty() || digits.size() > 5) return std::nullopt;
@@ -25,7 +21,7 @@ std::optional<std::uint16_t> ParsePort(std::wstring_view digits) {
 }  // namespace
 
 ServerAddress SplitServerAddress(std::wstring_view serverText) {
-  const std::wstring_view text = TrimBlanks(serverText);
+  const std::wstring_view text = TrimSpaces(serverText);
   ServerAddress whole{std::wstring(text), kDefaultPop3Port};
 
   if (!text.empty() && text.front() == L'[') {
@@ -49,7 +45,7 @@ ServerAddress SplitServerAddress(std::wstring_view serverText) {
 
 std::wstring ComposeServerAddress(std::wstring_view host, std::uint16_t port) {
   const bool bracketed =
-      host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') || host != TrimBlanks(host);
+      host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') || host != TrimSpaces(host);
   std::wstring text = bracketed ? L'[' + std::wstring(host) + L']' : std::wstring(host);
   return text + L':' + std::to_wstring(port);
 }

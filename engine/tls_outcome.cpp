@@ -4,6 +4,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
 
@@ -21,12 +23,7 @@ std::wstring OnOneLine(std::wstring_view text) {
   return line;
 }
 
-std::wstring Hex32(std::uint32_t value) {
-  constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
-  std::wstring text = L"0x00000000";
-  for (std::size_t i = 0; i < 8; ++i) text[9 - i] = kDigits[(value >> (4 * i)) & 0xF];
-  return text;
-}
+std::wstring Hex32(std::uint32_t value) { return L"0x" + HexPadded(static_cast<std::int32_t>(value), 8); }
 
 }  // namespace
 

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(first.IntervalIndex >= 0 && first.IntervalIndex < static_cast<int>(pbw::IntervalChoices.size()));
   const pbw::ServerAddress stored =
       pbw::SplitServerAddress(pbw::ReadSetting(settings.store, key::kServer, key::kDefaultServer));
-  const auto keptPort = pbw::ReadNumberSetting(settings.store, key::kPort, key::kDefaultPort);
+  const auto keptPort = pbw::ReadNumberSetting(settings.store, key::kPort, pbw::kDefaultPop3Port);
   const bool moves =
       !stored.portGiven && keptPort && *keptPort != pbw::kDefaultPop3Port && *keptPort >= 1 && *keptPort <= 32767;
   const pbw::ServerAddress loaded = pbw::SplitServerAddress(first.ServerName);

@@ -1,17 +1,9 @@
 #include "mainwindow/command_line.h"
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
-
-wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
-
-bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
@@ -27,7 +19,7 @@ bool HasOption(std::wstring_view commandLine, std::wstring_view option) {
       if (commandLine[i] == L'"') quoted = !quoted;
       ++i;
     }
-    if (i > start && SameIgnoringCase(commandLine.substr(start, i - start), option)) return true;
+    if (i > start && EqualIgnoringAsciiCase(commandLine.substr(start, i - start), option)) return true;
   }
   return false;
 }

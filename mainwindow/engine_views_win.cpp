@@ -22,10 +22,7 @@ void TraceEdit::Append(const std::wstring& text) {
   ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
-std::wstring AccountFieldEdits::ServerText() const { return WindowText(edits_.server); }
-std::wstring AccountFieldEdits::MailboxText() const { return WindowText(edits_.mailbox); }
-std::wstring AccountFieldEdits::PasswordText() const { return WindowText(edits_.password); }
-std::wstring AccountFieldEdits::MailClientText() const { return WindowText(edits_.mailClient); }
+std::wstring AccountFieldEdits::Text(ControlId control) const { return WindowText(controls_[control]); }
 
 std::wstring IntervalComboBox::SelectedEntryText() const {
   const LRESULT index = ::SendMessageW(comboBox_, CB_GETCURSEL, 0, 0);

@@ -5,6 +5,8 @@
 
 #include "engine/check_schedule.h"
 #include "engine/engine_ports.h"
+#include "mainwindow/account_field_controls.h"
+#include "mainwindow/form1_controls_win.h"
 
 namespace pbw {
 
@@ -27,20 +29,18 @@ class TraceEdit final : public TraceView {
   HWND edit_;
 };
 
-struct AccountEdits {
-  HWND server, mailbox, password, mailClient;
-};
-
 class AccountFieldEdits final : public AccountFields {
  public:
-  explicit AccountFieldEdits(const AccountEdits& edits) : edits_(edits) {}
-  std::wstring ServerText() const override;
-  std::wstring MailboxText() const override;
-  std::wstring PasswordText() const override;
-  std::wstring MailClientText() const override;
+  explicit AccountFieldEdits(const Form1Controls& controls) : controls_(controls) {}
+  std::wstring ServerText() const override { return Text(ControlOf(&MailboxSettings::ServerName)); }
+  std::wstring MailboxText() const override { return Text(ControlOf(&MailboxSettings::PostfachName)); }
+  std::wstring PasswordText() const override { return Text(ControlOf(&MailboxSettings::Passwort)); }
+  std::wstring MailClientText() const override { return Text(ControlOf(&MailboxSettings::MailClient)); }
 
  private:
-  AccountEdits edits_;
+  std::wstring Text(ControlId control) const;
+
+  const Form1Controls& controls_;
 };
 
 class IntervalComboBox final : public IntervalSelection {

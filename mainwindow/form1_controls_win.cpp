@@ -55,8 +55,7 @@ Form1Controls::Form1Controls(HWND form, HINSTANCE instance)
     : font_(CreateLayoutFont(kLayoutFont)), boldFont_(CreateLayoutFont(kLayoutBoldFont)) {
   for (const ControlSpec& layout : Form1Layout()) {
     const WindowKind kind = KindOf(layout.kind);
-    const auto& p = layout.place;
-    RECT r = TwipsToPixels(p.left, p.top, p.width, p.height);
+    RECT r = TwipsToPixels(layout.place);
     if (layout.kind == ControlKind::DropDownList) r.bottom += kDroppedListPixels;
     const HWND control =
         ::CreateWindowExW(kind.exStyle, kind.className, std::wstring(layout.caption).c_str(),

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/layout_font.h"
+#include "common/twips.h"
 
 namespace pbw {
 
@@ -50,10 +51,6 @@ enum class ControlId : std::uint16_t {
   Image3,
   Sbar,
   T,
-};
-
-struct TwipsRect {
-  int left, top, width, height;
 };
 
 struct ControlSpec {

@@ -7,7 +7,9 @@
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
 #include "helplinks/online_help_win.h"
+#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
+#include "mainwindow/account_field_controls.h"
 #include "settings/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
 #include "settings/mailbox_settings.h"
@@ -17,7 +19,8 @@ namespace pbw {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"PostboxWatchmanForm1";
-constexpr wchar_t kCaption[] = L"PostboxWatchman";
+// The tray icon's tip shows the same text.
+constexpr std::wstring_view kCaption = kProductName;
 constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT_PTR kCheckPop3TimerId = 2;
 constexpr std::uint32_t kTrayIconId = 0;
@@ -52,7 +55,7 @@ bool RegisterWindowClass(HINSTANCE instance, HICON icon) {
 
 // The outer size that gives the layout's client area, centred on the work area.
 RECT InitialPlacement() {
-  RECT frame = TwipsToPixels(0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips);
+  RECT frame = TwipsToPixels({0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips});
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -74,8 +77,7 @@ struct Form1::Components {
         statusPanel(c[ControlId::Sbar]),
         trace(c[ControlId::T]),
         output(statusPanel, trace),
-        fields({c[ControlId::ServerNameTB], c[ControlId::PostfachNameTB], c[ControlId::PasswortTB],
-                c[ControlId::MailClientTB]}),
+        fields(c),
         intervals(c[ControlId::IntervalList]),
         check({pop3Sock, tick, output, fields, probe, clock, starter}),
         schedule(intervals, probe, [this] { check.StartPop3Check(); }) {
@@ -115,7 +117,7 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   Form_Load();
 }
 
-HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, kCaption); }
+HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, std::wstring(kCaption).c_str()); }
 
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
@@ -191,13 +193,12 @@ void Form1::OnEndSession(bool ending) {
 
 void Form1::Form_Load() {
   SelectStartupBanner((*controls_)[ControlId::Image1], (*controls_)[ControlId::Image2]);
-  ::SetWindowTextW(window_.get(), kCaption);
+  ::SetWindowTextW(window_.get(), std::wstring(kCaption).c_str());
   const MailboxSettings settings = LoadSettings(store_, scrambler_);
   const Form1Controls& c = *controls_;
-  ::SetWindowTextW(c[ControlId::ServerNameTB], settings.ServerName.c_str());
-  ::SetWindowTextW(c[ControlId::PostfachNameTB], settings.PostfachName.c_str());
-  ::SetWindowTextW(c[ControlId::PasswortTB], settings.Passwort.c_str());
-  ::SetWindowTextW(c[ControlId::MailClientTB], settings.MailClient.c_str());
+  for (const AccountFieldControl& field : kAccountFieldControls) {
+    ::SetWindowTextW(c[field.control], (settings.*field.setting).c_str());
+  }
   IntervalListFiller intervalList(c[ControlId::IntervalList]);
   FillIntervalList(intervalList, store_);
   LoadAutostartState(*autostartBox_);
@@ -216,10 +217,7 @@ void Form1::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
 void Form1::Form_Unload() {
   const Form1Controls& c = *controls_;
   MailboxSettings settings;
-  settings.ServerName = WindowText(c[ControlId::ServerNameTB]);
-  settings.PostfachName = WindowText(c[ControlId::PostfachNameTB]);
-  settings.Passwort = WindowText(c[ControlId::PasswortTB]);
-  settings.MailClient = WindowText(c[ControlId::MailClientTB]);
+  for (const AccountFieldControl& field : kAccountFieldControls) settings.*field.setting = WindowText(c[field.control]);
   settings.IntervalIndex = static_cast<std::int16_t>(::SendMessageW(c[ControlId::IntervalList], CB_GETCURSEL, 0, 0));
   SaveSettings(store_, scrambler_, settings);
   tray_.RemoveTrayIcon(kTrayIconId);

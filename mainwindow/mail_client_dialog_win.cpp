@@ -2,6 +2,10 @@
 
 #include <commdlg.h>
 
+#include <utility>
+
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
 
@@ -35,8 +39,7 @@ std::optional<std::wstring> ChooseMailClient(HWND owner, const std::wstring& cur
   dialog.lpstrTitle = L"Mail-Client auswählen";
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 0x1804
   if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
-  file.resize(file.find(L'\0'));
-  return file;
+  return CutAtNul(std::move(file));
 }
 
 }  // namespace pbw

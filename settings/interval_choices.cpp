@@ -8,7 +8,7 @@ void FillIntervalList(IntervalListView& list, const SettingsStore& store) {
   for (const auto entry : IntervalChoices) list.AppendEntry(entry);
 
   constexpr std::int32_t kLastIndex = static_cast<std::int32_t>(IntervalChoices.size()) - 1;
-  const auto stored = ReadNumberSetting(store, settings_key::kInterval, settings_key::kDefaultInterval);
+  const auto stored = ReadNumberSetting(store, settings_key::kInterval, kDefaultIntervalIndex);
   const bool inRange = stored && *stored >= 0 && *stored <= kLastIndex;
   list.SelectIndex(inRange ? static_cast<std::int16_t>(*stored) : kDefaultIntervalIndex);
 }

@@ -1,5 +1,6 @@
 #include "settings/mailbox_settings.h"
 
+#include "common/text_helpers.h"
 #include "engine/server_address.h"
 #include "settings/settings_keys.h"
 
@@ -9,22 +10,15 @@ namespace {
 // The port was once a setting of its own. Its key is still written, always with the POP3 port, and
 // a port other than that found there when loading moves into the server text, unless that text
 // names a port of its own (it is the newer one).
-constexpr std::int32_t kPop3Port = 110;
 constexpr std::int32_t kHighestMovedPort = 32767;
-
-std::wstring_view TrimSpaces(std::wstring_view text) {
-  const auto first = text.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
 
 }  // namespace
 
 MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler) {
   MailboxSettings settings;
   settings.ServerName = ReadSetting(store, settings_key::kServer, settings_key::kDefaultServer);
-  const auto port = ReadNumberSetting(store, settings_key::kPort, settings_key::kDefaultPort);
-  if (port && *port != kPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
+  const auto port = ReadNumberSetting(store, settings_key::kPort, kDefaultPop3Port);
+  if (port && *port != kDefaultPop3Port && *port >= 1 && *port <= kHighestMovedPort) {
     const ServerAddress address = SplitServerAddress(settings.ServerName);
     if (!address.portGiven) settings.ServerName = ComposeServerAddress(address.host, static_cast<std::uint16_t>(*port));
   }
@@ -36,7 +30,7 @@ MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scra
 
 void SaveSettings(SettingsStore& store, PasswordScrambler& scrambler, const MailboxSettings& settings) {
   WriteSetting(store, settings_key::kServer, TrimSpaces(settings.ServerName));
-  WriteSetting(store, settings_key::kPort, kPop3Port);
+  WriteSetting(store, settings_key::kPort, std::int32_t{kDefaultPop3Port});
   WriteSetting(store, settings_key::kMailbox, TrimSpaces(settings.PostfachName));
   WriteSetting(store, settings_key::kPassword, scrambler.ConvertPassword(settings.Passwort, true));
   WriteSetting(store, settings_key::kMailClient, settings.MailClient);

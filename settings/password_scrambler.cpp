@@ -5,6 +5,7 @@
 
 #include "common/leading_number.h"
 #include "common/text_encoding.h"
+#include "common/text_helpers.h"
 
 namespace pbw {
 namespace {
@@ -29,17 +30,9 @@ std::wstring HexGroup(std::uint32_t word) {
 std::uint32_t ReadHexGroup(std::wstring_view group) {
   std::uint32_t value = 0;
   for (const wchar_t c : group) {
-    std::uint32_t digit = 0;
-    if (c >= L'0' && c <= L'9') {
-      digit = static_cast<std::uint32_t>(c - L'0');
-    } else if (c >= L'A' && c <= L'F') {
-      digit = static_cast<std::uint32_t>(c - L'A' + 10);
-    } else if (c >= L'a' && c <= L'f') {
-      digit = static_cast<std::uint32_t>(c - L'a' + 10);
-    } else {
-      break;
-    }
-    value = value * 16 + digit;
+    const auto digit = HexDigitValue(c);
+    if (!digit) break;
+    value = value * 16 + *digit;
   }
   return value;
 }
@@ -57,19 +50,6 @@ std::string UnscrambleCodes(std::wstring_view stored) {
 }
 
 }  // namespace
-
-std::wstring HexPadded(std::int32_t value, std::int32_t width) {
-  static constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
-  auto bits = static_cast<std::uint32_t>(value);
-  std::wstring text;
-  do {
-    text.insert(text.begin(), kDigits[bits & 0xF]);
-    bits >>= 4;
-  } while (bits != 0);
-  const auto wanted = static_cast<std::size_t>(width > 0 ? width : 0);
-  if (text.size() < wanted) text.insert(0, wanted - text.size(), L'0');
-  return text;
-}
 
 std::wstring PasswordScrambler::ConvertPassword(std::wstring_view text, bool toStored) {
   return toStored ? Scramble(text) : Unscramble(text);

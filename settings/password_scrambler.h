@@ -24,10 +24,6 @@
 
 namespace pbw {
 
-// Upper-case hex digits of the value (two's complement when negative), with "0"s in front up to
-// `width` characters; a longer text is kept whole.
-std::wstring HexPadded(std::int32_t value, std::int32_t width);
-
 class PasswordScrambler {
  public:
   PasswordScrambler(RandomSource& random, const SingleByteCodePage& codePage) : random_(random), codePage_(codePage) {}

@@ -1,5 +1,6 @@
 #include "settings/registry_settings_store_win.h"
 
+#include "common/text_helpers.h"
 #include "desktop/registry_access_win.h"
 
 namespace pbw {
@@ -13,7 +14,7 @@ constexpr wchar_t kSettingsKeyPath[] = L"Software\\Trelvik Software\\PostboxWatc
 std::optional<std::wstring> RegistrySettingsStore::ReadValue(std::wstring_view key) const {
   const std::optional<RegistryValue> value = RegReadValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key));
   if (!value || value->type != REG_SZ) return std::nullopt;
-  return value->text.substr(0, value->text.find(L'\0'));
+  return CutAtNul(value->text);
 }
 
 void RegistrySettingsStore::WriteValue(std::wstring_view key, std::wstring_view value) {

@@ -14,8 +14,6 @@ inline constexpr std::wstring_view kMailClient = L"CLIENT";
 inline constexpr std::wstring_view kInterval = L"TIME";
 
 inline constexpr std::wstring_view kDefaultServer = L"pop.example.com";
-inline constexpr std::wstring_view kDefaultPort = L"110";
 inline constexpr std::wstring_view kDefaultMailbox = L"vorname.nachname@example.com";
-inline constexpr std::wstring_view kDefaultInterval = L"-1";
 
 }  // namespace pbw::settings_key

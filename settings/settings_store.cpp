@@ -10,8 +10,9 @@ std::wstring ReadSetting(const SettingsStore& store, std::wstring_view key, std:
 }
 
 std::optional<std::int32_t> ReadNumberSetting(const SettingsStore& store, std::wstring_view key,
-                                              std::wstring_view fallback) {
-  return RoundHalfEven32(LeadingNumber(ReadSetting(store, key, fallback)));
+                                              std::int32_t fallback) {
+  const auto value = store.ReadValue(key);
+  return value ? RoundHalfEven32(LeadingNumber(*value)) : fallback;
 }
 
 void WriteSetting(SettingsStore& store, std::wstring_view key, std::wstring_view value) {

@@ -20,8 +20,8 @@ class SettingsStore {
 std::wstring ReadSetting(const SettingsStore& store, std::wstring_view key, std::wstring_view fallback);
 
 // The stored text's leading number, rounded halves to even; nothing when it lies beyond 32 bits.
-std::optional<std::int32_t> ReadNumberSetting(const SettingsStore& store, std::wstring_view key,
-                                              std::wstring_view fallback);
+// `fallback` when nothing is stored under the key.
+std::optional<std::int32_t> ReadNumberSetting(const SettingsStore& store, std::wstring_view key, std::int32_t fallback);
 
 void WriteSetting(SettingsStore& store, std::wstring_view key, std::wstring_view value);
 // Numbers are stored as their decimal digits, a negative one with a leading "-".

@@ -13,13 +13,6 @@ std::wstring Buffer(std::wstring_view name) {
   return buffer;
 }
 
-TEST(CutAtNul, CutsAtTheFirstNul) {
-  EXPECT_EQ(CutAtNul(L"abc"), L"abc");
-  EXPECT_EQ(CutAtNul(std::wstring(L"\0abc", 4)), L"");
-  EXPECT_EQ(CutAtNul(std::wstring(L"ab\0c\0", 5)), L"ab");
-  EXPECT_EQ(CutAtNul(L""), L"");
-}
-
 TEST(ConnectionName, LanConnectionsAndOfflineCountAsNone) {
   struct Case {
     bool connected;

@@ -39,7 +39,7 @@ struct Caption {
   std::wstring name;
   std::wstring text;
   LayoutFont font;
-  int left, top, width, height;  // twips
+  TwipsRect place;
   Frame frame;
   UINT format;  // how the control draws it: on one line or word-wrapped
 };
@@ -52,16 +52,15 @@ std::vector<Caption> AllCaptions() {
                         : c.kind == ControlKind::CheckBox ? Frame::CheckBox
                                                           : Frame::None;
     const UINT prefix = c.kind == ControlKind::Label ? DT_NOPREFIX : 0;
-    captions.push_back({std::wstring(c.caption), std::wstring(c.caption), FontOf(c.id), c.place.left, c.place.top,
-                        c.place.width, c.place.height, frame, DT_SINGLELINE | prefix});
+    captions.push_back(
+        {std::wstring(c.caption), std::wstring(c.caption), FontOf(c.id), c.place, frame, DT_SINGLELINE | prefix});
   }
   using namespace info_form;
   for (const ButtonSpec& b : kButtons) {
-    captions.push_back({b.caption, b.caption, kLayoutFont, b.left, kButtonTop, b.width, kButtonHeight,
-                        Frame::PushButton, DT_WORDBREAK});
+    const TwipsRect place{b.left, kButtonTop, b.width, kButtonHeight};
+    captions.push_back({b.caption, b.caption, kLayoutFont, place, Frame::PushButton, DT_WORDBREAK});
   }
-  captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel.left, kLabel.top, kLabel.width, kLabel.height,
-                      Frame::None, DT_WORDBREAK | DT_NOPREFIX});
+  captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel, Frame::None, DT_WORDBREAK | DT_NOPREFIX});
   return captions;
 }
 
@@ -74,10 +73,11 @@ TEST_P(CaptionsFit, InTheirControls) {
     const RECT inset = Inset(c.frame);
     const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
     // Both edges are rounded from twips, as the windows place their controls.
+    const TwipsRect& p = c.place;
     const int width =
-        TwipsToPixels(c.left + c.width, dpi) - TwipsToPixels(c.left, dpi) - scaled(inset.left) - scaled(inset.right);
+        TwipsToPixels(p.left + p.width, dpi) - TwipsToPixels(p.left, dpi) - scaled(inset.left) - scaled(inset.right);
     const int height =
-        TwipsToPixels(c.top + c.height, dpi) - TwipsToPixels(c.top, dpi) - scaled(inset.top) - scaled(inset.bottom);
+        TwipsToPixels(p.top + p.height, dpi) - TwipsToPixels(p.top, dpi) - scaled(inset.top) - scaled(inset.bottom);
     const LOGFONTW logFont = LayoutLogFont(c.font, dpi);
     const UniqueFont font(::CreateFontIndirectW(&logFont));
     const HGDIOBJ previous = ::SelectObject(dc, font.get());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text_helpers.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {
@@ -25,20 +26,6 @@ std::wstring Read(std::wstring_view stored) {
 
 bool IsUpperHex(std::wstring_view text) {
   return text.find_first_not_of(L"0123456789ABCDEF") == std::wstring_view::npos;
-}
-
-TEST(HexPadded, PadsToWidthAndNeverCuts) {
-  struct Case {
-    std::int32_t value;
-    std::int32_t width;
-    std::wstring_view text;
-  };
-  const Case cases[] = {{255, 4, L"00FF"},    {65535, 4, L"FFFF"},
-                        {0, 4, L"0000"},      {0x12345, 4, L"12345"},
-                        {0xABC, 0, L"ABC"},   {10, 1, L"A"},
-                        {0, 0, L"0"},         {0x5B0, -3, L"5B0"},
-                        {-1, 4, L"FFFFFFFF"}, {0x7FFFFFFF, 8, L"7FFFFFFF"}};
-  for (const auto& c : cases) EXPECT_EQ(HexPadded(c.value, c.width), c.text) << c.value << " " << c.width;
 }
 
 // Vectors worked out by hand from the rule: weight = low byte of salt / 2^(i mod 8), halves to even.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_helpers.h"
 #include "common/wide_text_win.h"
 #include "tests/support/test_window_win.h"
 
@@ -32,10 +33,7 @@ std::uint32_t Field(const NotifyIconRecord& record, std::size_t index) {
   return value;
 }
 
-std::string Tip(const NotifyIconRecord& record) {
-  const std::string field(record.begin() + 24, record.end());
-  return field.substr(0, field.find('\0'));
-}
+std::string Tip(const NotifyIconRecord& record) { return CutAtNul(std::string(record.begin() + 24, record.end())); }
 
 std::uint32_t Value(const void* handle) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle)); }
 
