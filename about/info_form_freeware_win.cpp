@@ -6,14 +6,14 @@
 #include "about/center_form_win.h"
 #include "about/info_form_layout.h"
 #include "common/layout_font_win.h"
+#include "common/stretched_picture_win.h"
 #include "common/twips_win.h"
 #include "common/unique_handle_win.h"
-#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
 #include "helplinks/windows_version_win.h"
 #include "resources/picture_loading_win.h"
+#include "resources/program_identity.h"
 #include "resources/resource_ids.h"
-#include "common/stretched_picture_win.h"
 
 namespace pbw {
 namespace {

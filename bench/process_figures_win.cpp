@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "settings/ansi_code_page_win.h"
 #include "mainwindow/form1_layout.h"
+#include "settings/ansi_code_page_win.h"
 #include "settings/password_scrambler.h"
 #include "settings/random_source.h"
 #include "settings/registry_settings_store_win.h"

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "desktop/program_location_win.h"
-#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "common/layout_font_win.h"
+#include "common/stretched_picture_win.h"
 #include "common/twips_win.h"
 #include "resources/picture_loading_win.h"
 #include "resources/resource_ids.h"
-#include "common/stretched_picture_win.h"
 
 namespace pbw {
 namespace {

@@ -7,13 +7,13 @@
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
 #include "helplinks/online_help_win.h"
-#include "resources/program_identity.h"
 #include "helplinks/shell_launcher_win.h"
 #include "mainwindow/account_field_controls.h"
-#include "settings/interval_choices.h"
 #include "mainwindow/mail_client_dialog_win.h"
-#include "settings/mailbox_settings.h"
+#include "resources/program_identity.h"
 #include "resources/resource_ids.h"
+#include "settings/interval_choices.h"
+#include "settings/mailbox_settings.h"
 
 namespace pbw {
 namespace {

@@ -20,9 +20,9 @@
 #include "mainwindow/autostart_check_box_win.h"
 #include "mainwindow/engine_views_win.h"
 #include "mainwindow/form1_controls_win.h"
+#include "mainwindow/window_timer_win.h"
 #include "settings/password_scrambler.h"
 #include "settings/settings_store.h"
-#include "mainwindow/window_timer_win.h"
 #include "tray/tray_icon_win.h"
 
 namespace pbw {

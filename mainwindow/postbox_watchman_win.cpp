@@ -4,13 +4,13 @@
 
 #include "about/info_form_freeware_win.h"
 #include "desktop/autostart.h"
-#include "resources/program_identity.h"
-#include "settings/ansi_code_page_win.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/form1_win.h"
+#include "mainwindow/single_instance_win.h"
+#include "resources/program_identity.h"
+#include "settings/ansi_code_page_win.h"
 #include "settings/random_source.h"
 #include "settings/registry_settings_store_win.h"
-#include "mainwindow/single_instance_win.h"
 
 namespace pbw {
 

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "desktop/program_location_win.h"
-#include "tests/support/test_files_win.h"
 #include "tests/helplinks/shell_stand_in_support_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <map>
 
+#include "common/wide_text_win.h"
 #include "settings/ansi_code_page_win.h"
 #include "settings/password_scrambler.h"
 #include "settings/random_source.h"
 #include "settings/registry_settings_store_win.h"
-#include "common/wide_text_win.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"

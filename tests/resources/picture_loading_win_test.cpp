@@ -4,8 +4,8 @@
 #include <objbase.h>
 
 #include "resources/resource_ids.h"
-#include "tests/support/pixels_win.h"
 #include "tests/resources/test_picture_ids.h"
+#include "tests/support/pixels_win.h"
 
 namespace pbw {
 namespace {
