@@ -81,8 +81,8 @@ struct Form1::Components {
         fields({c[ControlId::ServerNameTB], c[ControlId::PostfachNameTB], c[ControlId::PasswortTB],
                 c[ControlId::MailClientTB]}),
         intervals(c[ControlId::IntervalList]),
-        check({pop3Sock, tick, output, fields, probe, clock, starter}),
-        schedule(intervals, probe, [this] { check.StartPop3Check(); }) {
+        check({pop3Sock, tick, output, fields, checkProbe, clock, starter}),
+        schedule(intervals, scheduleProbe, [this] { check.StartPop3Check(); }) {
     checkPop3Timer.SetEnabled(true);
   }
 
@@ -94,7 +94,9 @@ struct Form1::Components {
   StatusAndTrace output;
   AccountFieldEdits fields;
   IntervalComboBox intervals;
-  InternetConnectionProbe probe;
+  // One each: a question cancels its own asker's earlier one, never the other's.
+  InternetConnectionProbe checkProbe;
+  InternetConnectionProbe scheduleProbe;
   LocalClock clock;
   MailClientStarter starter;
   Pop3Check check;
