@@ -182,8 +182,9 @@ void Form1::OnCommand(int controlId, int notification) {
 }
 
 void Form1::OnTimer(UINT_PTR timerId) {
-  if (timerId == kTickTimerId) components_->check.Tick_Timer();
-  if (timerId == kCheckPop3TimerId) components_->schedule.CheckPOP3Timer_Timer();
+  if (timerId == kTickTimerId && components_->tick.TakeTick()) components_->check.Tick_Timer();
+  if (timerId == kCheckPop3TimerId && components_->checkPop3Timer.TakeTick())
+    components_->schedule.CheckPOP3Timer_Timer();
 }
 
 // The close box, the window menu and Alt+F4 all arrive as the window's own close command.
