@@ -6,6 +6,7 @@
 //   pbw_soak <sessions> [sessions between samples]      (the Dovecot fixture must be running)
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
       return 1;
     }
     if (session % step != 0) continue;
+    // At rest: the worker that asked for the session's connection name may still be ending.
+    pbw::testing::PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(500));
     const Footprint f = pbw::bench::FootprintOf(process.get());
     samples.push_back(f);
     std::printf("| %d | %lu | %lu | %lu | %.2f MB | %.2f MB |\n", session, f.handles, f.gdiObjects, f.userObjects,
