@@ -6,6 +6,7 @@
 //   pbw_soak <sessions> [sessions between samples]      (the Dovecot fixture must be running)
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   DWORD processId = 0;
   ::GetWindowThreadProcessId(pbw.MainWindow(), &processId);
   const pbw::UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  const DWORD restingThreads = pbw::bench::ThreadsOf(processId);
 
   std::printf(
       "| sessions | handles | GDI objects | USER objects | private bytes | working set |\n"
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     if (session % step != 0) continue;
+    // At rest: the workers of the session (the one asking for the connection's name) have ended.
+    pbw::testing::PumpMessagesUntil([&] { return pbw::bench::ThreadsOf(processId) <= restingThreads; },
+                                    std::chrono::seconds(5));
     const Footprint f = pbw::bench::FootprintOf(process.get());
     samples.push_back(f);
     std::printf("| %d | %lu | %lu | %lu | %.2f MB | %.2f MB |\n", session, f.handles, f.gdiObjects, f.userObjects,

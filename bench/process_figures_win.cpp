@@ -1,6 +1,7 @@
 #include "bench/process_figures_win.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 
@@ -95,6 +96,19 @@ Footprint FootprintOf(HANDLE process) {
   figures.userObjects = ::GetGuiResources(process, GR_USEROBJECTS);
   if (figures.userObjects == 0) figures.userObjects = WindowsOf(::GetProcessId(process));
   return figures;
+}
+
+DWORD ThreadsOf(DWORD processId) {
+  const HANDLE list = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (list == INVALID_HANDLE_VALUE) return 0;
+  const UniqueKernelHandle snapshot(list);
+  DWORD count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Thread32First(snapshot.get(), &entry); more; more = ::Thread32Next(snapshot.get(), &entry)) {
+    if (entry.th32OwnerProcessID == processId) ++count;
+  }
+  return count;
 }
 
 double CpuMs(HANDLE process) {

@@ -19,6 +19,9 @@ struct Footprint {
 };
 Footprint FootprintOf(HANDLE process);
 
+// The threads the process runs now.
+DWORD ThreadsOf(DWORD processId);
+
 // User plus kernel CPU time of the process so far, in milliseconds.
 double CpuMs(HANDLE process);
 

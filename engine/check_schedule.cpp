@@ -11,7 +11,9 @@ void CheckSchedule::CheckPOP3Timer_Timer() {
 
   // Counted from here even when offline: the next attempt comes one whole interval later.
   minutesSinceCheck_ = 0;
-  if (!probe_.GetConnectionName().empty()) startCheck_();
+  probe_.AskConnectionName([this](const std::wstring& name) {
+    if (!name.empty()) startCheck_();
+  });
 }
 
 }  // namespace pbw

@@ -1,6 +1,7 @@
 #pragma once
 // Scheduled checks: the once-a-minute timer counts ticks, and when the chosen interval is reached
-// and the computer has a usable Internet connection, a check session is started.
+// and the computer has a usable Internet connection, a check session is started (as soon as the
+// connection probe has answered).
 
 #include <cstdint>
 #include <functional>

@@ -3,6 +3,7 @@
 // components; tests supply stand-ins, so the whole session can be stepped without a network or a clock.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -66,9 +67,12 @@ class AccountFields {
 
 class ConnectionProbe {
  public:
+  using Answer = std::function<void(const std::wstring& name)>;
   virtual ~ConnectionProbe() = default;
-  // The active Internet connection's name, or empty when there is none usable.
-  virtual std::wstring GetConnectionName() = 0;
+  // Asks for the active Internet connection's name, empty when there is none usable, and returns at
+  // once: the operating system may be slow to tell. `answer` gets the name later on this thread; a
+  // newer question cancels the answer to an older one, and none comes once the probe has gone.
+  virtual void AskConnectionName(Answer answer) = 0;
 };
 
 class Clock {

@@ -17,8 +17,12 @@ void Pop3Check::StartPop3Check() {
   const ServerAddress address = SplitServerAddress(parts_.fields.ServerText());
   parts_.socket.Connect(address.host, address.port, SecurityForPort(address.port));
   parts_.output.ShowStatus(status_text::kOpening);
-  parts_.output.ReplaceTrace(ConnectLine(parts_.fields.ServerText(), address.port, parts_.probe.GetConnectionName(),
-                                         parts_.clock.TimeOfDayText()));
+  // The session does not wait for the connection's name: its trace lines wait for the connect line.
+  parts_.output.BeginTrace();
+  parts_.probe.AskConnectionName([this, server = parts_.fields.ServerText(), port = address.port,
+                                  time = parts_.clock.TimeOfDayText()](const std::wstring& name) {
+    parts_.output.WriteFirstLine(ConnectLine(server, port, name, time));
+  });
 }
 
 void Pop3Check::Pop3Sock_DataArrival(std::int32_t /*bytesTotal*/) {

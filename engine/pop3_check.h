@@ -1,7 +1,7 @@
 #pragma once
 // One POP3 check at a time: connect, greeting, USER, PASS, "LIST 1", judged by "+OK".
-// Driven entirely by events on the user-interface thread: the start, data notifications and the
-// one-second ticks of the reply watchdog. Nothing here waits.
+// Driven entirely by events on the user-interface thread: the start, data notifications, the
+// connection probe's answer and the one-second ticks of the reply watchdog. Nothing here waits.
 
 #include <cstdint>
 #include <string>

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/engine_ports.h"
 
@@ -33,12 +34,30 @@ class StatusAndTrace {
 
   // The panel always shows one blank before the message.
   void ShowStatus(std::wstring_view text) { status_.SetText(L" " + std::wstring(text)); }
-  void AppendTrace(const std::wstring& text) { trace_.Append(text); }
-  void ReplaceTrace(const std::wstring& text) { trace_.Replace(text); }
+
+  // A new trace whose first line is not known yet: what is appended meanwhile waits for it.
+  void BeginTrace() {
+    awaitingFirstLine_ = true;
+    held_.clear();
+  }
+  // The whole trace becomes its first line and what waited for it.
+  void WriteFirstLine(const std::wstring& line) {
+    awaitingFirstLine_ = false;
+    trace_.Replace(line + std::exchange(held_, {}));
+  }
+  void AppendTrace(const std::wstring& text) {
+    if (awaitingFirstLine_) {
+      held_ += text;
+    } else {
+      trace_.Append(text);
+    }
+  }
 
  private:
   StatusPanel& status_;
   TraceView& trace_;
+  bool awaitingFirstLine_ = false;
+  std::wstring held_;
 };
 
 }  // namespace pbw

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "common/wide_text_win.h"
 
 namespace pbw {
@@ -10,15 +12,42 @@ void StatusBarPanel::SetText(const std::wstring& text) {
   ::SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void TraceEdit::Replace(const std::wstring& text) { ::SetWindowTextW(edit_, text.c_str()); }
+TraceEdit::TraceEdit(HWND edit)
+    : edit_(edit), watching_(::SetWindowSubclass(edit, &TraceEdit::Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {}
+
+TraceEdit::~TraceEdit() {
+  if (watching_) ::RemoveWindowSubclass(edit_, &TraceEdit::Procedure, 0);
+}
+
+void TraceEdit::Replace(const std::wstring& text) {
+  unwritten_ = text;
+  replacing_ = true;
+  if (!watching_) Write();
+}
 
 void TraceEdit::Append(const std::wstring& text) {
+  unwritten_ += text;
+  if (!watching_) Write();
+}
+
+LRESULT CALLBACK TraceEdit::Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                      DWORD_PTR self) {
+  reinterpret_cast<TraceEdit*>(self)->Write();
+  return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+void TraceEdit::Write() {
+  if (unwritten_.empty() && !replacing_) return;
+  // Taken first: writing sends the control messages of its own.
+  const std::wstring text = std::exchange(unwritten_, {});
+  if (std::exchange(replacing_, false)) {
+    ::SetWindowTextW(edit_, text.c_str());
+    return;
+  }
   // Whatever the user selected or scrolled to, the new text goes to the end and the box shows it.
   const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(edit_));
   ::SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
   ::SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-  const auto newEnd = static_cast<WPARAM>(::GetWindowTextLengthW(edit_));
-  ::SendMessageW(edit_, EM_SETSEL, newEnd, static_cast<LPARAM>(newEnd));
   ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 

@@ -19,14 +19,29 @@ class StatusBarPanel final : public StatusPanel {
   HWND statusBar_;
 };
 
+// The trace box. Its text goes into the edit control only when something asks the control for
+// anything (another program its text, a paint): under Wine every change of a multi-line edit costs
+// a third of a millisecond or more, and the box lies outside the window's visible area.
 class TraceEdit final : public TraceView {
  public:
-  explicit TraceEdit(HWND edit) : edit_(edit) {}
+  explicit TraceEdit(HWND edit);
+  ~TraceEdit() override;
+  TraceEdit(const TraceEdit&) = delete;
+  TraceEdit& operator=(const TraceEdit&) = delete;
+
   void Replace(const std::wstring& text) override;
   void Append(const std::wstring& text) override;
 
  private:
+  static LRESULT CALLBACK Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  // Hands the text that waits to the control.
+  void Write();
+
   HWND edit_;
+  bool watching_ = false;
+  // Text the control has not had yet, and whether it replaces the control's text or follows it.
+  std::wstring unwritten_;
+  bool replacing_ = false;
 };
 
 class AccountFieldEdits final : public AccountFields {

@@ -79,8 +79,8 @@ struct Form1::Components {
         output(statusPanel, trace),
         fields(c),
         intervals(c[ControlId::IntervalList]),
-        check({pop3Sock, tick, output, fields, probe, clock, starter}),
-        schedule(intervals, probe, [this] { check.StartPop3Check(); }) {
+        check({pop3Sock, tick, output, fields, checkProbe, clock, starter}),
+        schedule(intervals, scheduleProbe, [this] { check.StartPop3Check(); }) {
     checkPop3Timer.SetEnabled(true);
   }
 
@@ -92,7 +92,9 @@ struct Form1::Components {
   StatusAndTrace output;
   AccountFieldEdits fields;
   IntervalComboBox intervals;
-  InternetConnectionProbe probe;
+  // One each: a question cancels its own asker's earlier one, never the other's.
+  InternetConnectionProbe checkProbe;
+  InternetConnectionProbe scheduleProbe;
   LocalClock clock;
   MailClientStarter starter;
   Pop3Check check;
@@ -172,8 +174,9 @@ void Form1::OnCommand(int controlId, int notification) {
 }
 
 void Form1::OnTimer(UINT_PTR timerId) {
-  if (timerId == kTickTimerId) components_->check.Tick_Timer();
-  if (timerId == kCheckPop3TimerId) components_->schedule.CheckPOP3Timer_Timer();
+  if (timerId == kTickTimerId && components_->tick.TakeTick()) components_->check.Tick_Timer();
+  if (timerId == kCheckPop3TimerId && components_->checkPop3Timer.TakeTick())
+    components_->schedule.CheckPOP3Timer_Timer();
 }
 
 // The close box, the window menu and Alt+F4 all arrive as the window's own close command.

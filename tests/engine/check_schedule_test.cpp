@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/engine_stand_ins.h"
+
 namespace pbw {
 namespace {
 
@@ -14,19 +16,9 @@ class IntervalListStandIn : public IntervalSelection {
   std::wstring selected = L"5";
 };
 
-class CountingProbe : public ConnectionProbe {
- public:
-  std::wstring GetConnectionName() override {
-    ++calls;
-    return name;
-  }
-  std::wstring name = L"DSL";
-  int calls = 0;
-};
-
 struct ScheduleRig {
   IntervalListStandIn intervals;
-  CountingProbe probe;
+  testing::ProbeStandIn probe;
   std::vector<int> checkedAtTick;
   int tick = 0;
   CheckSchedule schedule{intervals, probe, [this] { checkedAtTick.push_back(tick); }};
@@ -89,19 +81,29 @@ TEST(CheckSchedule, NeverChecksWithoutAConnectionName) {
   rig.probe.name.clear();
   rig.Ticks(30);
   EXPECT_TRUE(rig.checkedAtTick.empty());
-  EXPECT_EQ(rig.probe.calls, 30);
+  EXPECT_EQ(rig.probe.questions, 30);
+}
+
+TEST(CheckSchedule, StartsTheCheckWhenTheProbeAnswersWithAName) {
+  ScheduleRig rig;
+  rig.intervals.selected = L"1";
+  rig.probe.holdsAnswer = true;
+  rig.Ticks(1);
+  EXPECT_TRUE(rig.checkedAtTick.empty()) << "the tick does not wait for the answer";
+  rig.probe.GiveAnswer();
+  EXPECT_EQ(rig.checkedAtTick, std::vector<int>{1});
 }
 
 TEST(CheckSchedule, AsksTheProbeOnlyWhenTheIntervalIsReached) {
   ScheduleRig rig;
   rig.Ticks(4);
-  EXPECT_EQ(rig.probe.calls, 0);
+  EXPECT_EQ(rig.probe.questions, 0);
   EXPECT_EQ(rig.schedule.MinutesSinceCheck(), 4);
   rig.Ticks(1);
-  EXPECT_EQ(rig.probe.calls, 1);
+  EXPECT_EQ(rig.probe.questions, 1);
   EXPECT_EQ(rig.schedule.MinutesSinceCheck(), 0);
   rig.Ticks(9);
-  EXPECT_EQ(rig.probe.calls, 2);
+  EXPECT_EQ(rig.probe.questions, 2);
 }
 
 }  // namespace

@@ -131,7 +131,8 @@ TEST(LiveSession, AGreetingSplitIntoTwoSegmentsIsJudgedAsOneReply) {
   EXPECT_EQ(engine.status.Text(), testing::Shown(status_text::kOpening));
 
   server.Proceed();
-  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Received() == "USER vorname.nachname@example.com\r\n"; }));
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] { return server.Received() == "USER vorname.nachname@example.com\r\n" && engine.TraceBegun(); }));
   EXPECT_EQ(engine.check.CheckStep(), 1001);
   EXPECT_NE(engine.trace.text.find(L"\r\n\r\nRCVD: +OK Postfach bereit\r\n\r\n1001 SEND: USER "), std::wstring::npos)
       << engine.trace.text.c_str();

@@ -51,6 +51,30 @@ TEST(Pop3Check, ConnectsToPort110WithoutSuffixAndShowsEmptyConnectionName) {
   EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via '' on 14:05:09\r\n\r\n");
 }
 
+TEST(Pop3Check, RunsWithoutWaitingForTheConnectionNameWhoseLineThenLeadsTheTrace) {
+  EngineRig rig;
+  rig.probe.holdsAnswer = true;
+  rig.trace.text = L"the previous session";
+  rig.check.StartPop3Check();
+  rig.Receive("+OK ready\r\n");
+  rig.check.StartPop3Check();  // abandons it before the name has come
+  rig.Receive("+OK ready\r\n");
+  rig.Receive("-ERR who\r\n");
+  EXPECT_EQ(rig.status.Text(), L" Postfach nicht bekannt.");
+  EXPECT_EQ(rig.socket.sent.size(), 2u);
+  EXPECT_EQ(rig.trace.text, L"the previous session");
+
+  // The line tells the server and the time of the start.
+  rig.fields.server = L"other.example.com";
+  rig.clock.time = L"14:06:00";
+  rig.probe.GiveAnswer();
+  EXPECT_EQ(rig.trace.text,
+            L"Connecting to pop.example.com, 110 via 'DSL' on 14:05:09\r\n\r\n"
+            L"RCVD: +OK ready\r\n\r\n1001 SEND: USER vorname.nachname@example.com\r\n"
+            L"RCVD: -ERR who\r\n");
+  EXPECT_EQ(rig.probe.questions, 2);
+}
+
 TEST(Pop3Check, WholeSuccessfulSessionTraceByteForByte) {
   EngineRig rig;
   rig.check.StartPop3Check();

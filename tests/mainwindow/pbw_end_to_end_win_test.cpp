@@ -140,6 +140,13 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
   PressTest(pbw);
 
   EXPECT_TRUE(pbw.WaitForStatus(c.status)) << pbw.StatusLine();
+  // The trace box is written only when something asks for its text, as this test does.
+  const std::string listReply = c.listReply;
+  EXPECT_TRUE(testing::PumpMessagesUntil([&] {
+    const std::wstring trace = pbw.Text(ControlId::T);
+    return trace.starts_with(L"Connecting to 127.0.0.1:") &&
+           trace.ends_with(L"RCVD: " + std::wstring(listReply.begin(), listReply.end()));
+  })) << pbw.Text(ControlId::T);
   if (c.startsMailClient) {
     EXPECT_TRUE(testing::PumpMessagesUntil([&] { return std::filesystem::exists(mailClient.ProgramMarker()); }));
   } else {

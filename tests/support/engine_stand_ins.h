@@ -69,10 +69,22 @@ class FieldsStandIn : public AccountFields {
   std::wstring mailClient = L"C:\\Mail\\mail.exe";
 };
 
+// Answers at once, or when told to if `holdsAnswer`; like the real probe, a newer question cancels
+// the answer to an older one.
 class ProbeStandIn : public ConnectionProbe {
  public:
-  std::wstring GetConnectionName() override { return name; }
+  void AskConnectionName(Answer answer) override {
+    ++questions;
+    held = std::move(answer);
+    if (!holdsAnswer) GiveAnswer();
+  }
+  void GiveAnswer() {
+    if (held) std::exchange(held, {})(name);
+  }
   std::wstring name = L"DSL";
+  bool holdsAnswer = false;
+  Answer held;
+  int questions = 0;
 };
 
 class ClockStandIn : public Clock {

@@ -30,13 +30,16 @@ struct LiveEngine {
                   [this](const TlsReport& report) { check.Pop3Sock_TlsReport(report); }};
   Pop3Check check{{socket, tick, output, fields, probe, clock, starter}};
 
+  // The trace begins with the connect line once the probe has answered, which may be after the outcome.
+  bool TraceBegun() const { return trace.text.starts_with(L"Connecting to "); }
   bool PumpUntilStatus(const std::wstring& text) {
-    return PumpMessagesUntil([&] { return status.Text() == text; });
+    return PumpMessagesUntil([&] { return status.Text() == text && TraceBegun(); });
   }
   // Every outcome leaves the status line with something other than the two texts of a start.
   bool PumpUntilOutcome() {
     return PumpMessagesUntil([&] {
-      return status.Text() != Shown(status_text::kLoggingIn) && status.Text() != Shown(status_text::kOpening);
+      return status.Text() != Shown(status_text::kLoggingIn) && status.Text() != Shown(status_text::kOpening) &&
+             TraceBegun();
     });
   }
   void Ticks(int count) { DeliverTicks(check, tick, count); }
