@@ -1,5 +1,6 @@
 #pragma once
-// A control of another class, extended by an object that the control owns. The extension's
+// A control of another class, extended by an object: either one that the control owns
+// (ExtendControl) or one that owns its hook on the control (ControlHook). The extension's
 // `LRESULT HandleMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)` sees the
 // control's messages first and passes what it leaves alone to DefSubclassProc.
 
@@ -39,5 +40,32 @@ void ExtendControl(HWND control, std::unique_ptr<Extension> extension) {
   const std::unique_ptr<Extension> unreached(
       reinterpret_cast<Extension*>(::SetWindowSubclass(control, kProcedure, kId, added) ? earlier : added));
 }
+
+// Hooks `extension` into the control's messages while the hook lives; the extension outlives it.
+template <class Extension>
+class ControlHook {
+ public:
+  ControlHook(HWND control, Extension& extension)
+      : control_(control),
+        hooked_(::SetWindowSubclass(control, &Procedure, kId, reinterpret_cast<DWORD_PTR>(&extension)) != FALSE) {}
+  ~ControlHook() {
+    if (hooked_) ::RemoveWindowSubclass(control_, &Procedure, kId);
+  }
+  ControlHook(const ControlHook&) = delete;
+  ControlHook& operator=(const ControlHook&) = delete;
+
+  explicit operator bool() const { return hooked_; }
+
+ private:
+  static constexpr UINT_PTR kId = 2;
+
+  static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                    DWORD_PTR data) {
+    return reinterpret_cast<Extension*>(data)->HandleMessage(control, message, wParam, lParam);
+  }
+
+  HWND control_;
+  bool hooked_;
+};
 
 }  // namespace pbw

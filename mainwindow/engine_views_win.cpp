@@ -12,13 +12,6 @@ void StatusBarPanel::SetText(const std::wstring& text) {
   ::SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-TraceEdit::TraceEdit(HWND edit)
-    : edit_(edit), watching_(::SetWindowSubclass(edit, &TraceEdit::Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {}
-
-TraceEdit::~TraceEdit() {
-  if (watching_) ::RemoveWindowSubclass(edit_, &TraceEdit::Procedure, 0);
-}
-
 void TraceEdit::Replace(const std::wstring& text) {
   unwritten_ = text;
   replacing_ = true;
@@ -30,9 +23,8 @@ void TraceEdit::Append(const std::wstring& text) {
   if (!watching_) Write();
 }
 
-LRESULT CALLBACK TraceEdit::Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                      DWORD_PTR self) {
-  reinterpret_cast<TraceEdit*>(self)->Write();
+LRESULT TraceEdit::HandleMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  Write();
   return ::DefSubclassProc(edit, message, wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "common/control_extension_win.h"
 #include "engine/check_schedule.h"
 #include "engine/engine_ports.h"
 #include "mainwindow/account_field_controls.h"
@@ -24,8 +25,7 @@ class StatusBarPanel final : public StatusPanel {
 // a third of a millisecond or more, and the box lies outside the window's visible area.
 class TraceEdit final : public TraceView {
  public:
-  explicit TraceEdit(HWND edit);
-  ~TraceEdit() override;
+  explicit TraceEdit(HWND edit) : edit_(edit) {}
   TraceEdit(const TraceEdit&) = delete;
   TraceEdit& operator=(const TraceEdit&) = delete;
 
@@ -33,15 +33,17 @@ class TraceEdit final : public TraceView {
   void Append(const std::wstring& text) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  friend class ControlHook<TraceEdit>;
+  LRESULT HandleMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
   // Hands the text that waits to the control.
   void Write();
 
   HWND edit_;
-  bool watching_ = false;
   // Text the control has not had yet, and whether it replaces the control's text or follows it.
   std::wstring unwritten_;
   bool replacing_ = false;
+  // Last, so that it is gone before the text it hands over. Without it the text goes in at once.
+  ControlHook<TraceEdit> watching_{edit_, *this};
 };
 
 class AccountFieldEdits final : public AccountFields {
