@@ -33,7 +33,7 @@ bool WindowsAutostartSystem::ClearFileAttributes(const std::wstring& path) {
 bool WindowsAutostartSystem::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
 
 void WindowsAutostartSystem::ShowInformation(const std::wstring& text) {
-  ::MessageBoxW(nullptr, text.c_str(), std::wstring(kProgramTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+  ::MessageBoxW(nullptr, text.c_str(), std::wstring(kProductName).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 bool WindowsAutostartSystem::HasRunEntry(const std::wstring& entryName) {

@@ -29,7 +29,7 @@ void ShowOnlineHelp(const std::wstring& programFolder) {
     return;
   }
   ::MessageBoxW(nullptr, L"Die Online-Hilfe konnte leider nicht gefunden werden ...",
-                std::wstring(kProgramTitle).c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+                std::wstring(kProductName).c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 void ShowOnlineHelp() { ShowOnlineHelp(GetAppFolder()); }

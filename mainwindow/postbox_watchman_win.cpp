@@ -35,8 +35,8 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   Form1 form(instance, store, scrambler, about, lifetime);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
-    ::MessageBoxW(nullptr, L"PostboxWatchman konnte nicht gestartet werden.", std::wstring(kProgramTitle).c_str(),
-                  MB_OK | MB_ICONERROR);
+    const std::wstring name(kProductName);
+    ::MessageBoxW(nullptr, (name + L" konnte nicht gestartet werden.").c_str(), name.c_str(), MB_OK | MB_ICONERROR);
     return 1;
   }
 

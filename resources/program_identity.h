@@ -20,8 +20,7 @@ struct ProgramVersion {
 
 inline constexpr ProgramVersion kProgramVersion{PBW_VERSION_MAJOR, PBW_VERSION_MINOR, PBW_VERSION_REVISION};
 
-// Caption of every message box that has no caption of its own.
-inline constexpr std::wstring_view kProgramTitle = PBW_WIDE_TEXT(PBW_PRODUCT_NAME);
+// Also the caption of every message box that has no caption of its own.
 inline constexpr std::wstring_view kProductName = PBW_WIDE_TEXT(PBW_PRODUCT_NAME);
 
 inline constexpr std::wstring_view kMakerName = PBW_WIDE_TEXT(PBW_MAKER_NAME);
