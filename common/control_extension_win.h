@@ -13,10 +13,26 @@ namespace pbw {
 
 namespace detail {
 
+// Asks a control whether it already carries an extension with the procedure in wParam; if so, that
+// extension hands its place to the one in lParam and the answer is kExtensionReplaced. Asked by a
+// message because GetWindowSubclass is missing from some import libraries of comctl32.
+inline UINT ReplaceExtensionMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"PostboxWatchman.ReplaceExtension");
+  return message;
+}
+inline constexpr LRESULT kExtensionReplaced = 1;
+
 template <class Extension>
 LRESULT CALLBACK ExtendedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR data) {
   auto* extension = reinterpret_cast<Extension*>(data);
+  if (message == ReplaceExtensionMessage() &&
+      wParam == reinterpret_cast<WPARAM>(&ExtendedControlProcedure<Extension>)) {
+    // The earlier extension is freed once the new one is in place.
+    const std::unique_ptr<Extension> earlier(extension);
+    ::SetWindowSubclass(control, &ExtendedControlProcedure<Extension>, id, static_cast<DWORD_PTR>(lParam));
+    return kExtensionReplaced;
+  }
   if (message != WM_NCDESTROY) return extension->HandleMessage(control, message, wParam, lParam);
   // Freed once the whole chain has seen the message: hooks added later on the control go last.
   const std::unique_ptr<Extension> owned(extension);
@@ -32,13 +48,14 @@ template <class Extension>
 void ExtendControl(HWND control, std::unique_ptr<Extension> extension) {
   constexpr UINT_PTR kId = 1;
   constexpr SUBCLASSPROC kProcedure = &detail::ExtendedControlProcedure<Extension>;
-  DWORD_PTR earlier = 0;
-  if (!::GetWindowSubclass(control, kProcedure, kId, &earlier)) earlier = 0;
-  const auto added = reinterpret_cast<DWORD_PTR>(extension.release());
-  // Whichever the control does not reach from now on is freed: the extension it had, or the new one
-  // when that could not be put in place.
-  const std::unique_ptr<Extension> unreached(
-      reinterpret_cast<Extension*>(::SetWindowSubclass(control, kProcedure, kId, added) ? earlier : added));
+  const auto added = reinterpret_cast<LPARAM>(extension.get());
+  if (::SendMessageW(control, detail::ReplaceExtensionMessage(), reinterpret_cast<WPARAM>(kProcedure), added) ==
+      detail::kExtensionReplaced) {
+    extension.release();  // the control holds it now
+    return;
+  }
+  // Freed here when it could not be put in place.
+  if (::SetWindowSubclass(control, kProcedure, kId, reinterpret_cast<DWORD_PTR>(extension.get()))) extension.release();
 }
 
 // Hooks `extension` into the control's messages while the hook lives; the extension outlives it.

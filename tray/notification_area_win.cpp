@@ -9,8 +9,13 @@
 namespace pbw {
 namespace {
 
-static_assert(offsetof(NOTIFYICONDATAA, szTip) + kNotifyIconTipSize == kNotifyIconRecordSize,
-              "the 88-byte record is the layout of a 32-bit process");
+// The record is laid out for this process's handles as the Windows headers lay out the first form.
+constexpr NotifyIconLayout kLayout = NotifyIconLayoutFor(sizeof(HWND));
+static_assert(kLayout.window == offsetof(NOTIFYICONDATAA, hWnd) && kLayout.iconId == offsetof(NOTIFYICONDATAA, uID) &&
+              kLayout.flags == offsetof(NOTIFYICONDATAA, uFlags) &&
+              kLayout.callbackMessage == offsetof(NOTIFYICONDATAA, uCallbackMessage) &&
+              kLayout.icon == offsetof(NOTIFYICONDATAA, hIcon) && kLayout.tip == offsetof(NOTIFYICONDATAA, szTip) &&
+              kLayout.size == NOTIFYICONDATAA_V1_SIZE);
 
 class ShellArea final : public NotificationArea {
  public:

@@ -18,9 +18,7 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
-std::uint32_t HandleValue(const void* handle) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle));
-}
+std::uint64_t HandleValue(const void* handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
 }  // namespace
 
@@ -44,7 +42,7 @@ void TrayIcon::RemoveWindowHook() {
 
 void TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
   const std::string ansiTip = CodePageFromWide(tip, CP_ACP);
-  area_.NotifyIcon(message, MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}));
+  area_.NotifyIcon(message, MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}, sizeof(HWND)));
 }
 
 void TrayIcon::AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip) {

@@ -27,15 +27,22 @@ class NotificationAreaStandIn : public NotificationArea {
   std::vector<NotifyCall> calls;
 };
 
-std::uint32_t Field(const NotifyIconRecord& record, std::size_t index) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 4; i-- > 0;) value = value << 8 | record[index * 4 + i];
+// The record as this process lays it out.
+constexpr NotifyIconLayout kLayout = NotifyIconLayoutFor(sizeof(HWND));
+
+std::uint64_t Field(const NotifyIconRecord& record, std::size_t offset, std::size_t bytes = 4) {
+  std::uint64_t value = 0;
+  for (std::size_t i = bytes; i-- > 0;) value = value << 8 | record.at(offset + i);
   return value;
 }
+std::uint64_t Handle(const NotifyIconRecord& record, std::size_t offset) { return Field(record, offset, sizeof(HWND)); }
 
-std::string Tip(const NotifyIconRecord& record) { return CutAtNul(std::string(record.begin() + 24, record.end())); }
+std::string TipField(const NotifyIconRecord& record) {
+  return std::string(record.begin() + static_cast<std::ptrdiff_t>(kLayout.tip), record.end());
+}
+std::string Tip(const NotifyIconRecord& record) { return CutAtNul(TipField(record)); }
 
-std::uint32_t Value(const void* handle) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle)); }
+std::uint64_t Value(const void* handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
 UINT TaskbarCreated() { return ::RegisterWindowMessageW(L"TaskbarCreated"); }
 
@@ -58,12 +65,12 @@ TEST_F(TrayIconTest, AddNamesTheHookedWindowTheIconAndTheTip) {
   ASSERT_EQ(area.calls.size(), 1u);
   const NotifyCall& add = area.calls[0];
   EXPECT_EQ(add.message, 0u);
-  EXPECT_EQ(Field(add.record, 0), 88u);
-  EXPECT_EQ(Field(add.record, 1), Value(window.get()));
-  EXPECT_EQ(Field(add.record, 2), 0u);
-  EXPECT_EQ(Field(add.record, 3), 7u);
-  EXPECT_EQ(Field(add.record, 4), 1024u);
-  EXPECT_EQ(Field(add.record, 5), Value(icon));
+  EXPECT_EQ(Field(add.record, 0), kLayout.size);
+  EXPECT_EQ(Handle(add.record, kLayout.window), Value(window.get()));
+  EXPECT_EQ(Field(add.record, kLayout.iconId), 0u);
+  EXPECT_EQ(Field(add.record, kLayout.flags), 7u);
+  EXPECT_EQ(Field(add.record, kLayout.callbackMessage), 1024u);
+  EXPECT_EQ(Handle(add.record, kLayout.icon), Value(icon));
   EXPECT_EQ(Tip(add.record), "PostboxWatchman");
 }
 
@@ -82,12 +89,12 @@ TEST_F(TrayIconTest, RemoveSendsAFullRecordWithIconOneAndAnEmptyTip) {
   ASSERT_EQ(area.calls.size(), 1u);
   const NotifyCall& remove = area.calls[0];
   EXPECT_EQ(remove.message, 2u);
-  EXPECT_EQ(Field(remove.record, 1), Value(window.get()));
-  EXPECT_EQ(Field(remove.record, 2), 5u);
-  EXPECT_EQ(Field(remove.record, 3), 7u);
-  EXPECT_EQ(Field(remove.record, 4), 1024u);
-  EXPECT_EQ(Field(remove.record, 5), 1u);
-  EXPECT_EQ(std::string(remove.record.begin() + 24, remove.record.end()), '\0' + std::string(63, ' '));
+  EXPECT_EQ(Handle(remove.record, kLayout.window), Value(window.get()));
+  EXPECT_EQ(Field(remove.record, kLayout.iconId), 5u);
+  EXPECT_EQ(Field(remove.record, kLayout.flags), 7u);
+  EXPECT_EQ(Field(remove.record, kLayout.callbackMessage), 1024u);
+  EXPECT_EQ(Handle(remove.record, kLayout.icon), 1u);
+  EXPECT_EQ(TipField(remove.record), '\0' + std::string(63, ' '));
 }
 
 TEST_F(TrayIconTest, ARestartedShellGetsTheLastAddedIconAgain) {
@@ -128,7 +135,7 @@ TEST_F(TrayIconTest, EachWindowsIconComesBackOnlyThroughItsOwnWindow) {
   other.Send(TaskbarCreated());
   ASSERT_EQ(otherArea.calls.size(), 2u);
   EXPECT_EQ(Tip(otherArea.calls[1].record), "Zweit");
-  EXPECT_EQ(Field(otherArea.calls[1].record, 1), Value(other.get()));
+  EXPECT_EQ(Handle(otherArea.calls[1].record, kLayout.window), Value(other.get()));
   EXPECT_EQ(area.calls.size(), 1u);
   otherTray.RemoveWindowHook();
 }
