@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the real PBW.exe beside the benchmark's own baseline programs (bench/), side by side in one
 # run under the same Wine with a persistent wineserver, and prints one table of medians and the
-# machine it ran on. Figures only: this is no pass/fail test.
+# machine it ran on. Figures only: this is no pass/fail test. It measures the 32-bit build where the
+# machine runs 32-bit programs, the 64-bit one elsewhere (or with PBW_NO_32BIT=1), and says which.
 #
 #   scripts/bench.sh [repetitions, default 5] [idle seconds, default 60] [PBW.exe to measure, default this build's]
 #
@@ -12,15 +13,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+source scripts/wine-session.sh
+windows_build=$(runnable_windows_build)
 if [ -z "${PBW_BENCH_NAMESPACE:-}" ]; then
   scripts/install-deps.sh
-  scripts/build.sh --quiet win32
+  scripts/build.sh --quiet "$windows_build"
   exec env PBW_BENCH_NAMESPACE=1 unshare --mount --net -- bash "$0" "$@"
 fi
 ip link set lo up
-build=${PBW_BUILD_ROOT:-$root/build}/win32
+build=${PBW_BUILD_ROOT:-$root/build}/$windows_build
 
-source scripts/wine-session.sh
 resolver=$(mktemp)
 silent_name_server=
 dovecot_state="$build/tests/support/dovecot/state"
@@ -39,15 +41,16 @@ perl -MIO::Socket::INET -e 'IO::Socket::INET->new(LocalAddr => "127.0.0.1:53", P
 silent_name_server=$!
 
 bash tests/support/dovecot/dovecot-fixture.sh start "$dovecot_state" >/dev/null
-wine_session_start
+wine_session_start "$windows_build"
 trap finish EXIT
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
-  "$(awk '/MemTotal/ {printf "%.1f GB", $2 / 1048576}' /proc/meminfo), $(uname -sr), $(wine --version)," \
+  "$(awk '/MemTotal/ {printf "%.1f GB", $2 / 1048576}' /proc/meminfo), $(uname -sr), $("$PBW_WINE" --version)," \
   "load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
 # Wine starts every program with the Unix standard output of its parent: the table comes through a file.
 table=$(mktemp)
-wine "$build/bench/pbw_bench.exe" "${1:-5}" "${2:-60}" ${3:+"$3"} >"$table" </dev/null
+echo "Measured: PBW.exe of the $windows_build build"
+"$PBW_WINE" "$build/bench/pbw_bench.exe" "${1:-5}" "${2:-60}" ${3:+"$3"} >"$table" </dev/null
 cat "$table"
 rm -f "$table"
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

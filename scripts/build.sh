@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds one target: "native" (Linux, sanitizers), "win32" (PBW.exe and its tests)
-# or "win32-clang" (the same built by clang, a second compiler over the Windows code).
+# Configures and builds one target: "native" (Linux, sanitizers), "win32" or "win64" (the 32-bit or
+# the 64-bit PBW.exe and its tests), or "win32-clang" or "win64-clang" (the same built by clang, a
+# second compiler over the Windows code).
 # Warnings in the project's own code fail the build; the compile commands are kept for the checks.
 # With --quiet the build speaks only when it fails; with --configure it only configures.
 set -euo pipefail
@@ -13,12 +14,15 @@ if [ "${1:-}" = --quiet ]; then
 fi
 configure_only=""
 [ "${1:-}" = --configure ] && { configure_only=1; shift; }
-target=${1:?usage: build.sh [--quiet] [--configure] native|win32|win32-clang}
+target=${1:?usage: build.sh [--quiet] [--configure] native|win32|win64|win32-clang|win64-clang}
 
+windows_build() { args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-$1.cmake"); }
 case "$target" in
   native) args=(-DCMAKE_BUILD_TYPE=Debug -DPBW_SANITIZE=ON) ;;
-  win32)  args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-i686.cmake") ;;
-  win32-clang) args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-mingw-i686-clang.cmake") ;;
+  win32) windows_build i686 ;;
+  win64) windows_build x86_64 ;;
+  win32-clang) windows_build i686-clang ;;
+  win64-clang) windows_build x86_64-clang ;;
   *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "${PBW_BUILD_ROOT:-$root/build}/$target" -G Ninja "${args[@]}" \

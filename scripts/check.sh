@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Static checks of the project's own code, each with zero findings:
 #   clang-tidy  on the native compile commands, and on the Windows-only files through clang's
-#               mingw target (the build folders are configured, not built);
+#               64-bit mingw target (the build folders are configured, not built);
 #   cppcheck    over every source folder, with the defines of the Windows build;
 #   layout      clang-format's verdict on every C++ file.
 # Needs what scripts/install-deps.sh installs.
@@ -35,12 +35,12 @@ run_tidy() {  # build folder, files on stdin
 echo "== clang-tidy"
 start=$SECONDS
 scripts/build.sh --quiet --configure native
-scripts/build.sh --quiet --configure win32-clang
+scripts/build.sh --quiet --configure win64-clang
 tidy_log=$(mktemp)
 {
   own_files_of "$build/native/compile_commands.json" | run_tidy "$build/native"
-  own_files_of "$build/win32-clang/compile_commands.json" "$build/native/compile_commands.json" |
-    program_files_only | run_tidy "$build/win32-clang"
+  own_files_of "$build/win64-clang/compile_commands.json" "$build/native/compile_commands.json" |
+    program_files_only | run_tidy "$build/win64-clang"
 } | tee "$tidy_log"
 grep -q 'warning:\|error:' "$tidy_log" && failed+=(clang-tidy)
 rm -f "$tidy_log"

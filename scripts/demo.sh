@@ -21,10 +21,10 @@ while [[ ${1:-} == --* ]]; do
   shift
 done
 screenshot=${1:?usage: demo.sh [--aged] [--about] <screenshot.png>}
-build=${PBW_BUILD_ROOT:-$root/build}/win32
-
 source scripts/wine-session.sh
-wine_session_start
+windows_build=$(runnable_windows_build)
+build=${PBW_BUILD_ROOT:-$root/build}/$windows_build
+wine_session_start "$windows_build"
 server_state="$WINE_SESSION_DIR/pop3"
 tests/support/dovecot/dovecot-fixture.sh start "$server_state" >/dev/null
 trap 'tests/support/dovecot/dovecot-fixture.sh stop "$server_state"; wine_session_stop' EXIT
@@ -38,7 +38,7 @@ cp "$build/mainwindow/PBW.exe" "$build/mainwindow/hilfe.htm" "$program/"
 status_file="$WINE_SESSION_DIR/status.txt"
 done_file="$WINE_SESSION_DIR/done"
 # A Wine desktop window draws the frames and the task bar with the notification area.
-wine explorer /desktop=PostboxWatchman,800x600 "$build/tests/support/pbw_demo_driver.exe" "$program/PBW.exe" \
+"$PBW_WINE" explorer /desktop=PostboxWatchman,800x600 "$build/tests/support/pbw_demo_driver.exe" "$program/PBW.exe" \
   "127.0.0.1:$PBW_DOVECOT_PORT" "$PBW_DOVECOT_FULL_USER" "$PBW_DOVECOT_FULL_PASS" \
   "Z:$status_file" "Z:$done_file" $about &
 driver=$!

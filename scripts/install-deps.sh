@@ -2,8 +2,10 @@
 # Installs what building and testing need on Debian 12, and nothing when it is all there.
 set -euo pipefail
 
+# Both Wines: the 64-bit one runs the 64-bit PBW.exe on every machine, the 32-bit one the 32-bit
+# PBW.exe where the kernel starts 32-bit programs (it installs, though it cannot run, elsewhere).
 packages=(cmake ninja-build g++ googletest
-          g++-mingw-w64-i686-posix wine wine32:i386
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
           fonts-wine xvfb xauth x11-utils imagemagick fonts-dejavu-core
           dovecot-pop3d openssl python3 iproute2 nsis zip unzip
           clang lld libclang-rt-14-dev clang-tidy clang-format cppcheck)

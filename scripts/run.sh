@@ -11,14 +11,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-scripts/build.sh --quiet win32
-build=${PBW_BUILD_ROOT:-$root/build}/win32
-pbw_exe="$build/mainwindow/PBW.exe"
+source scripts/wine-session.sh
+windows_build=$(runnable_windows_build)
+scripts/build.sh --quiet "$windows_build"
+pbw_exe="${PBW_BUILD_ROOT:-$root/build}/$windows_build/mainwindow/PBW.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
-  source scripts/wine-locale.sh
   wine_utf8_locale
-  WINEDEBUG=-all exec wine "$pbw_exe"
+  use_wine_loader_of "$windows_build"
+  WINEDEBUG=-all exec "$PBW_WINE" "$pbw_exe"
 fi
 
 exec scripts/demo.sh "${1:-$root/build/demo.png}"

@@ -5,7 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
-scripts/build.sh --quiet win32
+source scripts/wine-session.sh
+scripts/build.sh --quiet "$(runnable_windows_build)"
 mkdir -p docs
 scripts/demo.sh docs/screenshot.png
 scripts/demo.sh --aged docs/screenshot-maker-banner.png

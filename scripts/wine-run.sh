@@ -11,7 +11,7 @@ fi
 # client. On a pipe, CTest would wait until the last of them ended; a file lets it go as soon as
 # the program itself ends.
 output=$(mktemp /tmp/pbw-wine-run.XXXXXX)
-wine "$@" >"$output" 2>&1
+"${PBW_WINE:-wine}" "$@" >"$output" 2>&1
 status=$?
 cat "$output"
 rm -f "$output"

@@ -15,5 +15,5 @@ export WINEPREFIX
 WINEPREFIX=$(mktemp -d /tmp/pbw-release.XXXXXX)
 # Whatever is still running in the prefix holds the caller's output open: end it with the prefix.
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
-wineboot -i >/dev/null 2>&1
-wine "$@"
+"${PBW_WINE:-wine}" wineboot -i >/dev/null 2>&1
+"${PBW_WINE:-wine}" "$@"
