@@ -1,8 +1,10 @@
 ; The setup program: installs PostboxWatchman for the current user, without administrator rights.
 ; makensis gets, as -D defines: IDENTITY (the generated identity.nsh), FILES (the folder with the
-; files to install), ICON and OUTFILE.
+; files to install), ICON, OUTFILE and TARGET (x86-unicode for the 32-bit program, amd64-unicode
+; for the 64-bit one). Both install into the same folder under the same names and entries, so the
+; one replaces the other as an update would.
 
-Unicode true
+Target ${TARGET}
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
@@ -41,6 +43,7 @@ ShowUninstDetails nevershow
 !define MUI_FINISHPAGE_RUN_TEXT "${PRODUCT_NAME} jetzt starten"
 
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE InstallFolderLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -91,8 +94,40 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION_TEXT}"
 !insertmacro CLOSE_RUNNING_PROGRAM ""
 !insertmacro CLOSE_RUNNING_PROGRAM "un."
 
+; The program runs as this user at every log-on. In a folder outside the user's profile (one made
+; under C:\, say) every local user may replace its files; inside the profile only this user can.
+!define FOLDER_OUTSIDE_PROFILE_TEXT \
+  "Bitte wählen Sie einen Ordner innerhalb Ihres Benutzerordners ($PROFILE).$\r$\n$\r$\nIn einem Ordner außerhalb davon könnten andere Benutzer dieses Computers ${PRODUCT_NAME} durch ein anderes Programm ersetzen, das dann bei Ihrer Anmeldung mit Ihren Rechten startet."
+
+; Sets $0 to 1 when $INSTDIR lies inside the profile, else to 0.
+Function IsInstallFolderInProfile
+  ; The system's own reading of the path ("..\" resolved), which, unlike NSIS's GetFullPathName,
+  ; needs no folder that exists already.
+  System::Call "kernel32::GetFullPathNameW(w '$INSTDIR', i ${NSIS_MAX_STRLEN}, w .r1, p 0)"
+  StrLen $2 "$PROFILE\"
+  StrCpy $3 "$1" $2
+  StrCpy $0 0
+  ${If} $3 == "$PROFILE\"
+    StrCpy $0 1
+  ${EndIf}
+FunctionEnd
+
+Function InstallFolderLeave
+  Call IsInstallFolderInProfile
+  ${If} $0 = 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "${FOLDER_OUTSIDE_PROFILE_TEXT}"
+    Abort
+  ${EndIf}
+FunctionEnd
+
 Section
   SetShellVarContext current
+  ; A silent setup sees no folder page: it stops here instead.
+  Call IsInstallFolderInProfile
+  ${If} $0 = 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "${FOLDER_OUTSIDE_PROFILE_TEXT}" /SD IDOK
+    Abort "${PRODUCT_NAME} wurde nicht installiert."
+  ${EndIf}
   Call CloseRunningProgram
 
   SetOutPath "$INSTDIR"

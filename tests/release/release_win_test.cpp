@@ -153,7 +153,7 @@ TEST_F(SetupTest, InstallsForTheUserThenUpdatesAndUninstallsARunningCopyKeepingI
 }
 
 TEST_F(SetupTest, InstallsIntoAChosenFolderAndLeavesTheAutostartOfAnotherCopy) {
-  const fs::path folder = L"C:\\Meine Programme\\PBW";
+  const fs::path folder = KnownFolder(FOLDERID_Profile) / L"Meine Programme" / L"PBW";
   const std::wstring otherCopy = L"\"C:\\Werkzeuge\\PBW.exe\" /AUTOSTART";
   ASSERT_EQ(Install(L"/S /D=" + folder.wstring()), 0u);
   EXPECT_TRUE(fs::exists(folder / L"PBW.exe"));
@@ -162,6 +162,17 @@ TEST_F(SetupTest, InstallsIntoAChosenFolderAndLeavesTheAutostartOfAnotherCopy) {
   WriteText(kRunKey, kRunEntry, otherCopy);
   ASSERT_TRUE(Uninstall(folder));
   EXPECT_EQ(ReadText(kRunKey, kRunEntry), otherCopy);
+}
+
+// Other local users may write to a folder made outside the profile: they could replace the program
+// that runs as this user at log-on.
+TEST_F(SetupTest, RefusesAFolderOutsideTheUsersProfile) {
+  const fs::path profile = KnownFolder(FOLDERID_Profile);
+  for (const fs::path& folder : {fs::path(L"C:\\Werkzeuge\\PBW"), profile / L".." / L"Geteilt"}) {
+    EXPECT_NE(Install(L"/S /D=" + folder.wstring()), 0u) << folder;
+    EXPECT_FALSE(fs::exists(folder)) << folder;
+  }
+  EXPECT_FALSE(KeyExists(kUninstallKey));
 }
 
 TEST(ZipTest, UnpacksToTheProgramItsHelpReadMeAndLicenceAndTheProgramStarts) {
