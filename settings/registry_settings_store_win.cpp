@@ -18,7 +18,7 @@ std::optional<std::wstring> RegistrySettingsStore::ReadValue(std::wstring_view k
 }
 
 void RegistrySettingsStore::WriteValue(std::wstring_view key, std::wstring_view value) {
-  RegWriteValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key), std::wstring(value), REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key), std::wstring(value));
 }
 
 }  // namespace pbw
