@@ -1,8 +1,21 @@
 #include "desktop/autostart.h"
 
+#include "common/text_helpers.h"
 #include "desktop/program_location.h"
 
 namespace pbw {
+
+namespace {
+
+// Older versions wrote the path without quotes; Windows would go on splitting it at its blanks.
+void QuoteOldRunEntry(AutostartSystem& system) {
+  const std::wstring exePath = system.ExePath();
+  if (EqualIgnoringAsciiCase(system.RunEntry(kAutostartEntryName), exePath + L" " + kAutostartOption)) {
+    system.SetRunEntry(kAutostartEntryName, AutostartCommandLine(exePath));
+  }
+}
+
+}  // namespace
 
 std::wstring AutostartCommandLine(const std::wstring& exePath) { return L"\"" + exePath + L"\" " + kAutostartOption; }
 
@@ -18,8 +31,10 @@ void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
     box.SetTag(kAutostartReady);
     box.SetValue(1);
   } else {
+    const bool hasEntry = system.HasRunEntry(kAutostartEntryName);
+    if (hasEntry) QuoteOldRunEntry(system);
     // Ready only afterwards: showing the existing entry is not the user's choice.
-    box.SetValue(system.HasRunEntry(kAutostartEntryName) ? 1 : 0);
+    box.SetValue(hasEntry ? 1 : 0);
     box.SetTag(kAutostartReady);
   }
 }

@@ -35,6 +35,8 @@ class AutostartSystem {
   virtual void ShowInformation(const std::wstring& text) = 0;
   // The current user's "Run" entries.
   virtual bool HasRunEntry(const std::wstring& entryName) = 0;
+  // The entry's command line; empty when there is none.
+  virtual std::wstring RunEntry(const std::wstring& entryName) = 0;
   virtual void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) = 0;
   virtual void RemoveRunEntry(const std::wstring& entryName) = 0;
 };
@@ -48,7 +50,8 @@ inline constexpr wchar_t kAutostartReady[] = L"OK";
 // its leading parts (C:\Program.exe) as programs first.
 std::wstring AutostartCommandLine(const std::wstring& exePath);
 
-// Once, while the main window loads; afterwards the box's clicks count as the user's choice.
+// Once, while the main window loads; afterwards the box's clicks count as the user's choice. An
+// entry with this program's path unquoted, as older versions wrote it, is rewritten quoted.
 void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system);
 
 // From the box's click handler: writes or removes the Run entry once the box is ready.

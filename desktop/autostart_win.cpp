@@ -40,6 +40,10 @@ bool WindowsAutostartSystem::HasRunEntry(const std::wstring& entryName) {
   return pbw::HasRunEntry(entryName, kForAllUsers, kRunOnce);
 }
 
+std::wstring WindowsAutostartSystem::RunEntry(const std::wstring& entryName) {
+  return RegReadString(RunEntryHive(kForAllUsers), RunKeyPath(kRunOnce), entryName);
+}
+
 void WindowsAutostartSystem::SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) {
   pbw::SetRunEntry(entryName, commandLine, kForAllUsers, kRunOnce);
 }

@@ -17,6 +17,7 @@ class WindowsAutostartSystem : public AutostartSystem {
   bool RemoveFile(const std::wstring& path) override;
   void ShowInformation(const std::wstring& text) override;
   bool HasRunEntry(const std::wstring& entryName) override;
+  std::wstring RunEntry(const std::wstring& entryName) override;
   void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) override;
   void RemoveRunEntry(const std::wstring& entryName) override;
 };

@@ -51,15 +51,14 @@ std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::ws
   return value ? value->text : std::wstring();
 }
 
-void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data,
-                   DWORD valueType) {
+void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data) {
   UniqueKey key;
   if (::RegCreateKeyExW(hive, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
   // The whole text and exactly one terminating NUL.
-  ::RegSetValueExW(key.get(), valueName.c_str(), 0, valueType, reinterpret_cast<const BYTE*>(data.c_str()),
+  ::RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
@@ -76,7 +75,7 @@ std::wstring RunKeyPath(bool runOnce) {
 }
 
 void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine, bool forAllUsers, bool runOnce) {
-  RegWriteValue(RunEntryHive(forAllUsers), RunKeyPath(runOnce), entryName, commandLine, REG_SZ);
+  RegWriteValue(RunEntryHive(forAllUsers), RunKeyPath(runOnce), entryName, commandLine);
 }
 
 void RemoveRunEntry(const std::wstring& entryName, bool forAllUsers, bool runOnce) {

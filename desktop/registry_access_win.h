@@ -25,10 +25,9 @@ bool RegValueExists(HKEY hive, const std::wstring& keyPath, const std::wstring& 
 // The text of RegReadValue; empty when the key or value is missing or unreadable.
 std::wstring RegReadString(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
 
-// Creates every missing key on the path. The text is stored with one terminating NUL: the program
-// writes only strings.
-void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data,
-                   DWORD valueType);
+// Stores the text as REG_SZ with one terminating NUL, creating every missing key on the path: the
+// program writes only plain strings.
+void RegWriteValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName, const std::wstring& data);
 
 void RegRemoveValue(HKEY hive, const std::wstring& keyPath, const std::wstring& valueName);
 

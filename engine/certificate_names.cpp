@@ -53,8 +53,9 @@ bool NameMatches(std::wstring_view host, std::wstring_view pattern) {
   return firstDot != 0 && firstDot != std::wstring_view::npos && EqualIgnoringAsciiCase(host.substr(firstDot), suffix);
 }
 
+// Without leading zeros: the system reads "010" as octal.
 std::optional<unsigned> DecimalPart(std::wstring_view digits, unsigned max) {
-  if (digits.empty() || digits.size() > 3) return std::nullopt;
+  if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits[0] == L'0')) return std::nullopt;
   unsigned value = 0;
   for (const wchar_t c : digits) {
     if (c < L'0' || c > L'9') return std::nullopt;

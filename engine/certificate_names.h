@@ -24,6 +24,7 @@ struct CertificateNames {
 std::optional<CertificateNames> DecodeAltNames(std::string_view der);
 
 // The 4 or 16 bytes of an IPv4 ("192.0.2.1") or IPv6 ("2001:db8::1") address text; nothing for a name.
+// An IPv4 number with a leading zero ("010.0.0.1") makes no address here.
 std::optional<std::string> ParseIpAddress(std::wstring_view text);
 
 // True when `host` (in its ASCII form) is one of the certificate's names: an address only one of its

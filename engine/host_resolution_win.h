@@ -22,7 +22,7 @@ struct ResolvedAddress {
 };
 
 // The addresses of a host name (IPv6 and IPv4) in the resolver's order; empty when the name is
-// unknown.
+// unknown or an IPv4 address not written as four plain decimal numbers ("010.0.0.1", "127.1").
 std::vector<ResolvedAddress> ResolveHost(const std::wstring& host, std::uint16_t port);
 
 // Resolves on a worker thread of its own (see BackgroundWork).

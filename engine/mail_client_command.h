@@ -18,15 +18,19 @@ struct MailClientLaunch {
 struct ProgramLookup {
   // The full path of an existing file (not a folder) with exactly this path; nothing otherwise.
   std::function<std::optional<std::wstring>(const std::wstring& path)> existingFile;
-  // A name without any folder, looked for in the system's folders and on PATH (never in the current
-  // folder), ".exe" added when it has no extension; its full path or nothing.
-  std::function<std::optional<std::wstring>(const std::wstring& name)> searchProgram;
+  std::function<bool(const std::wstring& path)> isFolder;
+  // Where a name without any folder is looked for, separated by ";": the system's folders, then
+  // PATH's entries. Only absolute folders are searched, so never the current one.
+  std::function<std::wstring()> searchFolders;
 };
 
-// The program part of the field is a quoted first token as written; otherwise the whole text when it
-// names an existing file, or else the shortest part ending at a blank that does. A blank never lets a
-// shorter program start ("C:\Program.exe" for "C:\Program Files\X Y\client.exe -check"). Nothing
-// when the field names no existing program.
+// The program part of the field is a quoted first token as written; otherwise the longest part that
+// names an existing file: the whole text, then each shorter part ending before a blank. So a file
+// above the program's folder ("C:\Tools\Mail" for "C:\Tools\Mail Client\client.exe -check") never
+// starts in its place. Where a part is a folder, or the text goes on from it into one ("C:\Tools\Mail
+// Client" while the client is missing), the blank lies inside a path and no shorter part counts. A
+// name whose last part has no extension is tried with ".exe" first. Nothing when the field names no
+// existing program.
 std::optional<MailClientLaunch> ResolveMailClient(std::wstring_view fieldText, const ProgramLookup& lookup);
 
 }  // namespace pbw

@@ -24,7 +24,11 @@ std::optional<std::wstring> ExistingFile(const std::wstring& path) {
   return FullPath(path);
 }
 
-// The folders searched for a bare program name: the system's, then PATH's, never the current one.
+bool IsFolder(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::wstring SearchFolders() {
   std::wstring folders;
   for (const auto folder : {::GetSystemDirectoryW, ::GetWindowsDirectoryW}) {
@@ -43,26 +47,11 @@ std::wstring SearchFolders() {
   return folders;
 }
 
-std::optional<std::wstring> SearchProgram(const std::wstring& name) {
-  const std::wstring folders = SearchFolders();
-  std::wstring found(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::SearchPathW(folders.c_str(), name.c_str(), L".exe", static_cast<DWORD>(found.size()), found.data(), nullptr);
-    if (length == 0) return std::nullopt;
-    if (length < found.size()) {
-      found.resize(length);
-      return ExistingFile(found);
-    }
-    found.resize(length);
-  }
-}
-
 }  // namespace
 
 bool MailClientStarter::StartProgram(const std::wstring& fieldText) {
   try {
-    const auto launch = ResolveMailClient(fieldText, {ExistingFile, SearchProgram});
+    const auto launch = ResolveMailClient(fieldText, {ExistingFile, IsFolder, SearchFolders});
     if (!launch) return false;
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
     std::wstring commandLine = launch->commandLine;

@@ -4,13 +4,16 @@
 
 namespace pbw {
 
-void FillIntervalList(IntervalListView& list, const SettingsStore& store) {
-  for (const auto entry : IntervalChoices) list.AppendEntry(entry);
-
+std::int16_t StoredIntervalIndex(const SettingsStore& store) {
   constexpr std::int32_t kLastIndex = static_cast<std::int32_t>(IntervalChoices.size()) - 1;
   const auto stored = ReadNumberSetting(store, settings_key::kInterval, kDefaultIntervalIndex);
   const bool inRange = stored && *stored >= 0 && *stored <= kLastIndex;
-  list.SelectIndex(inRange ? static_cast<std::int16_t>(*stored) : kDefaultIntervalIndex);
+  return inRange ? static_cast<std::int16_t>(*stored) : kDefaultIntervalIndex;
+}
+
+void FillIntervalList(IntervalListView& list, const SettingsStore& store) {
+  for (const auto entry : IntervalChoices) list.AppendEntry(entry);
+  list.SelectIndex(StoredIntervalIndex(store));
 }
 
 }  // namespace pbw

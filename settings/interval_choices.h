@@ -23,6 +23,9 @@ class IntervalListView {
   virtual void SelectIndex(std::int16_t index) = 0;
 };
 
+// The index of the stored interval; the default when nothing or something out of range is stored.
+std::int16_t StoredIntervalIndex(const SettingsStore& store);
+
 // Appends every choice (the list is not emptied first) and selects the stored interval.
 void FillIntervalList(IntervalListView& list, const SettingsStore& store);
 

@@ -27,7 +27,8 @@ struct MailboxSettings {
 MailboxSettings LoadSettings(const SettingsStore& store, PasswordScrambler& scrambler);
 
 // Writes every key: the server and mailbox without surrounding blanks, the password scrambled
-// afresh, the rest as it is.
+// afresh, the rest as it is. A value of another type than the store writes (put there by hand) is
+// replaced only when its setting no longer is what that value loads as.
 void SaveSettings(SettingsStore& store, PasswordScrambler& scrambler, const MailboxSettings& settings);
 
 }  // namespace pbw

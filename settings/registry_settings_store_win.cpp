@@ -9,16 +9,25 @@ namespace {
 // Application name "Trelvik Software", section "PostboxWatchman".
 constexpr wchar_t kSettingsKeyPath[] = L"Software\\Trelvik Software\\PostboxWatchman";
 
+std::optional<RegistryValue> ReadStoredValue(std::wstring_view key) {
+  return RegReadValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key));
+}
+
 }  // namespace
 
 std::optional<std::wstring> RegistrySettingsStore::ReadValue(std::wstring_view key) const {
-  const std::optional<RegistryValue> value = RegReadValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key));
-  if (!value || value->type != REG_SZ) return std::nullopt;
+  const std::optional<RegistryValue> value = ReadStoredValue(key);
+  if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return std::nullopt;
   return CutAtNul(value->text);
 }
 
 void RegistrySettingsStore::WriteValue(std::wstring_view key, std::wstring_view value) {
-  RegWriteValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key), std::wstring(value), REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key), std::wstring(value));
+}
+
+bool RegistrySettingsStore::HoldsOtherType(std::wstring_view key) const {
+  const std::optional<RegistryValue> value = ReadStoredValue(key);
+  return value && value->type != REG_SZ;
 }
 
 }  // namespace pbw

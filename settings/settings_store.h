@@ -15,6 +15,8 @@ class SettingsStore {
   virtual std::optional<std::wstring> ReadValue(std::wstring_view key) const = 0;
   // Creates or replaces the value. A store that cannot be written drops it silently.
   virtual void WriteValue(std::wstring_view key, std::wstring_view value) = 0;
+  // True when the key holds a value of another kind than the store writes: one put there by hand.
+  virtual bool HoldsOtherType(std::wstring_view key) const = 0;
 };
 
 std::wstring ReadSetting(const SettingsStore& store, std::wstring_view key, std::wstring_view fallback);

@@ -29,6 +29,9 @@ class SystemStandIn : public AutostartSystem {
   }
   void ShowInformation(const std::wstring& text) override { messages.push_back(text); }
   bool HasRunEntry(const std::wstring& entryName) override { return runEntries.contains(entryName); }
+  std::wstring RunEntry(const std::wstring& entryName) override {
+    return runEntries.contains(entryName) ? runEntries[entryName] : L"";
+  }
   void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) override {
     runEntries[entryName] = commandLine;
     ++writes;
@@ -121,14 +124,32 @@ TEST_F(AutostartTest, WithoutAStartupFolderNoShortcutIsLookedFor) {
   EXPECT_EQ(system.writes + system.removals, 0);
 }
 
-TEST_F(AutostartTest, AnExistingEntryTicksTheBoxWithoutAnyWrite) {
-  system.runEntries[L"PostboxWatchman"] = L"C:\\Alt\\PBW.exe /AUTOSTART";
-  LoadAutostartState(box, system);
+TEST_F(AutostartTest, AnExistingEntryTicksTheBoxAndOnlyThisProgramsUnquotedPathIsRewritten) {
+  struct Case {
+    std::wstring_view entry;
+    std::wstring_view afterLoad;
+  };
+  const Case cases[] = {
+      {L"C:\\Program Files\\PBW\\PBW.exe /AUTOSTART", kQuotedEntry},
+      {L"c:\\program files\\pbw\\PBW.EXE /AUTOSTART", kQuotedEntry},
+      {kQuotedEntry, kQuotedEntry},
+      {L"C:\\Alt\\PBW.exe /AUTOSTART", L"C:\\Alt\\PBW.exe /AUTOSTART"},
+      {L"C:\\Program Files\\PBW\\PBW.exe", L"C:\\Program Files\\PBW\\PBW.exe"},
+      {L"", L""},
+  };
+  for (const auto& c : cases) {
+    system.runEntries = {{L"PostboxWatchman", std::wstring(c.entry)}};
+    system.writes = 0;
+    box.value = 0;
+    box.tag.clear();
+    LoadAutostartState(box, system);
 
-  EXPECT_EQ(box.value, 1);
-  EXPECT_EQ(box.tag, L"OK");
-  EXPECT_EQ(system.writes + system.removals, 0);
-  EXPECT_EQ(system.runEntries[L"PostboxWatchman"], L"C:\\Alt\\PBW.exe /AUTOSTART");
+    EXPECT_EQ(box.value, 1);
+    EXPECT_EQ(box.tag, L"OK");
+    EXPECT_EQ(system.runEntries[L"PostboxWatchman"], c.afterLoad) << std::wstring(c.entry).c_str();
+    EXPECT_EQ(system.writes, c.entry == c.afterLoad ? 0 : 1) << std::wstring(c.entry).c_str();
+    EXPECT_EQ(system.removals, 0);
+  }
 }
 
 TEST_F(AutostartTest, TickingWritesTheCurrentPathAndUntickingRemoves) {

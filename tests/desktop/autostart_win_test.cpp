@@ -86,6 +86,14 @@ TEST_F(AutostartWinTest, AHiddenShortcutIsLeftAlone) {
   EXPECT_FALSE(RunEntry().exists);
 }
 
+TEST_F(AutostartWinTest, AnUnquotedEntryOfThisProgramIsRewrittenQuotedAtLoad) {
+  testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman",
+                         {true, REG_SZ, testing::BytesOf(GetExePath() + L" /AUTOSTART" + L'\0')});
+  LoadAutostartState(box, system);
+  EXPECT_EQ(box.value, 1);
+  EXPECT_EQ(RunEntry(), QuotedEntryOfThisProgram());
+}
+
 TEST_F(AutostartWinTest, TheBoxShowsAnExistingEntryThenTicksAndUnticksIt) {
   box.onClick = [this] { ApplyAutostartState(box); };
   const testing::RawValue oldEntry{true, REG_SZ,

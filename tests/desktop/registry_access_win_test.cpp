@@ -31,7 +31,7 @@ class RegistryAccessTest : public ::testing::Test {
 };
 
 TEST_F(RegistryAccessTest, ThreeLettersAsRegSzStoreTheLettersAndOneNul) {
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Name", L"abc", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Name", L"abc");
 
   const testing::RawValue raw = Raw(kKey, L"Name");
   EXPECT_EQ(raw.type, static_cast<DWORD>(REG_SZ));
@@ -48,7 +48,7 @@ TEST_F(RegistryAccessTest, ThreeLettersAsRegSzStoreTheLettersAndOneNul) {
 
 TEST_F(RegistryAccessTest, UnicodeDataRoundTripsIntact) {
   const std::wstring data = L"\"C:\\Программы\\Почта 😀 Wächter\\PBW.exe\" /AUTOSTART";
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Wächter 😀", data, REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Wächter 😀", data);
 
   EXPECT_EQ(Raw(kKey, L"Wächter 😀").bytes, testing::BytesOf(data + L'\0'));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Wächter 😀"), data);
@@ -56,7 +56,7 @@ TEST_F(RegistryAccessTest, UnicodeDataRoundTripsIntact) {
 }
 
 TEST_F(RegistryAccessTest, EmptyStringIsStoredAsALoneNulAndReadsEmpty) {
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Leer", L"", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Leer", L"");
   EXPECT_EQ(Raw(kKey, L"Leer").bytes, testing::BytesOf(std::wstring(1, L'\0')));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Leer"), L"");
   EXPECT_TRUE(RegValueExists(HKEY_CURRENT_USER, kKey, L"Leer"));
@@ -76,21 +76,21 @@ TEST_F(RegistryAccessTest, MissingKeysAndValuesReadEmptyAndDoNotExist) {
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, missingKey, L"Name"), L"");
   EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, missingKey, L"Name"));
 
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Andere", L"x", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Andere", L"x");
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Name"), L"");
   EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kKey, L"Name"));
 }
 
 TEST_F(RegistryAccessTest, WritingCreatesEveryMissingLevel) {
   const std::wstring deepKey = kKey + L"\\Eins\\Zwei\\Drei";
-  RegWriteValue(HKEY_CURRENT_USER, deepKey, L"Name", L"tief", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, deepKey, L"Name", L"tief");
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, deepKey, L"Name"), L"tief");
 }
 
 TEST_F(RegistryAccessTest, EachValueOfAKeyReadsWhole) {
   const std::wstring longText(300, L'L');
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Lang", longText, REG_SZ);
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Kurz", L"kurz", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Lang", longText);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Kurz", L"kurz");
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Lang"), longText);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Kurz"), L"kurz");
 }
@@ -102,8 +102,8 @@ TEST_F(RegistryAccessTest, MultiStringsKeepTheirSeparatorsAndOneFinalNul) {
 }
 
 TEST_F(RegistryAccessTest, ExpandableStringsReadUnexpanded) {
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Pfad", L"%TEMP%\\PBW", REG_EXPAND_SZ);
-  EXPECT_EQ(Raw(kKey, L"Pfad").type, static_cast<DWORD>(REG_EXPAND_SZ));
+  const std::wstring stored = L"%TEMP%\\PBW";
+  PutRaw(L"Pfad", REG_EXPAND_SZ, stored.c_str(), (stored.size() + 1) * sizeof(wchar_t));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, L"Pfad"), L"%TEMP%\\PBW");
 }
 
@@ -114,7 +114,7 @@ TEST_F(RegistryAccessTest, OtherTypesTravelOneCharacterPerByte) {
 }
 
 TEST_F(RegistryAccessTest, RemovingDeletesTheValueAndIgnoresWhatIsMissing) {
-  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Name", L"x", REG_SZ);
+  RegWriteValue(HKEY_CURRENT_USER, kKey, L"Name", L"x");
   RegRemoveValue(HKEY_CURRENT_USER, kKey, L"Name");
   EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kKey, L"Name"));
 

@@ -53,8 +53,9 @@ TEST(CertificateName, AnAddressMatchesOnlyAnAddressEntryNeverAWildcardOrAName) {
     std::wstring_view host;
     bool matches;
   };
-  const Case cases[] = {{L"a.example", true},    {L"127.0.0.1", true},  {L"::1", true},       {L"0:0::0:1", true},
-                        {L"::127.0.0.1", false}, {L"127.0.0.2", false}, {L"b.example", false}};
+  const Case cases[] = {{L"a.example", true},  {L"127.0.0.1", true},    {L"::1", true},
+                        {L"0:0::0:1", true},   {L"::127.0.0.1", false}, {L"127.0.0.2", false},
+                        {L"b.example", false}, {L"0127.0.0.1", false},  {L"127.000.0.1", false}};
   for (const Case& c : cases)
     EXPECT_EQ(CertificateNameMatches(c.host, *names), c.matches) << std::wstring(c.host).c_str();
 
@@ -74,8 +75,9 @@ TEST(IpAddress, ReadsIpv4AndIpv6TextsOnly) {
   EXPECT_EQ(ParseIpAddress(L"192.0.2.1"), std::string("\xC0\x00\x02\x01", 4));
   EXPECT_EQ(ParseIpAddress(L"2001:DB8::ffff:1.2.3.4"),
             std::string("\x20\x01\x0D\xB8", 4) + std::string(6, '\0') + "\xFF\xFF\x01\x02\x03\x04");
-  for (const std::wstring_view name : {L"pop.example.com", L"1.2.3", L"1.2.3.256", L"1.2.3.4.", L"1::2::3", L":1",
-                                       L"1:2:3:4:5:6:7:8:9", L"12345::", L"", L"fe80::1%1"}) {
+  for (const std::wstring_view name :
+       {L"pop.example.com", L"1.2.3", L"1.2.3.256", L"1.2.3.4.", L"1::2::3", L":1", L"1:2:3:4:5:6:7:8:9", L"12345::",
+        L"", L"fe80::1%1", L"010.0.0.1", L"127.00.0.1", L"::ffff:10.0.0.01"}) {
     EXPECT_FALSE(ParseIpAddress(name)) << std::wstring(name).c_str();
   }
 }

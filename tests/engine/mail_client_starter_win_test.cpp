@@ -51,7 +51,7 @@ TEST_F(MailClientStarterTest, AnUnquotedPathWithBlanksAndArgumentsStartsThatProg
   EXPECT_FALSE(std::filesystem::exists(client.DecoyMarker()));
 }
 
-TEST_F(MailClientStarterTest, ABareNameIsFoundOnPathNeverInTheCurrentFolder) {
+TEST_F(MailClientStarterTest, ABareNameIsFoundOnPathNeverInTheCurrentFolderNorThroughARelativeEntry) {
   const std::filesystem::path onPath = folder.Path() / L"auf dem Pfad";
   const std::filesystem::path current = folder.Path() / L"aktuell";
   for (const auto& where : {onPath, current}) {
@@ -61,7 +61,7 @@ TEST_F(MailClientStarterTest, ABareNameIsFoundOnPathNeverInTheCurrentFolder) {
   std::wstring path(32767, L'\0');
   path.resize(::GetEnvironmentVariableW(L"PATH", path.data(), static_cast<DWORD>(path.size())));
   const std::filesystem::path before = std::filesystem::current_path();
-  ::SetEnvironmentVariableW(L"PATH", (onPath.wstring() + L";" + path).c_str());
+  ::SetEnvironmentVariableW(L"PATH", (L".;;..\\aktuell;" + onPath.wstring() + L";" + path).c_str());
   std::filesystem::current_path(current);
   const bool started = starter.StartProgram(L"pbwpost");
   std::filesystem::current_path(before);

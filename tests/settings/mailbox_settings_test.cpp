@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/server_address.h"
 #include "settings/interval_choices.h"
 #include "tests/support/settings_stand_ins.h"
@@ -148,6 +150,49 @@ TEST_F(MailboxSettingsTest, UnicodeTextsRoundTrip) {
   EXPECT_EQ(loaded.Passwort, saved.Passwort);
   EXPECT_EQ(loaded.MailClient, saved.MailClient);
   EXPECT_EQ(SelectedInterval(), 7);
+}
+
+// A value put in by hand as another type: an expandable string reads as its text, a number not at
+// all; neither is replaced at save unless its setting changed.
+TEST_F(MailboxSettingsTest, AValueOfAnotherTypeIsKeptUnlessItsSettingChanged) {
+  struct Case {
+    std::wstring_view key;
+    std::optional<std::wstring_view> text;  // nothing: not readable as text
+    void (*change)(MailboxSettings&);       // nullptr: saved as loaded
+    bool written;
+  };
+  const auto newClient = [](MailboxSettings& s) { s.MailClient = L"C:\\mail.exe"; };
+  const Case cases[] = {
+      {L"CLIENT", std::nullopt, nullptr, false},
+      {L"CLIENT", L"%ProgramFiles%\\Mail\\mail.exe", nullptr, false},
+      {L"CLIENT", std::nullopt, newClient, true},
+      {L"CLIENT", L"%ProgramFiles%\\Mail\\mail.exe", newClient, true},
+      {L"PASS", std::nullopt, nullptr, false},
+      {L"PASS", std::nullopt, [](MailboxSettings& s) { s.Passwort = L"neu"; }, true},
+      {L"MBOX", std::nullopt, nullptr, false},
+      {L"PORT", std::nullopt, nullptr, false},
+      {L"TIME", std::nullopt, nullptr, false},
+      {L"TIME", std::nullopt, [](MailboxSettings& s) { s.IntervalIndex = 7; }, true},
+      {L"POP3", std::nullopt, nullptr, true},  // the kept port moved into it
+      {L"POP3", L"pop.example.org:995", nullptr, false},
+  };
+  for (const auto& c : cases) {
+    const std::wstring key(c.key);
+    store.values = {{L"PORT", L"995"}};
+    store.values.erase(key);
+    if (c.text) store.values[key] = std::wstring(*c.text);
+    store.otherTypes = {key};
+    store.writtenKeys.clear();
+    MailboxSettings settings = Load();
+    settings.IntervalIndex = SelectedInterval();
+    if (c.change) c.change(settings);
+    Save(settings);
+    EXPECT_EQ(std::count(store.writtenKeys.begin(), store.writtenKeys.end(), key), c.written ? 1 : 0) << key.c_str();
+    EXPECT_EQ(store.writtenKeys.size(), 5u + (c.written ? 1 : 0)) << key.c_str();
+    if (!c.written) {
+      EXPECT_EQ(store.ReadValue(key), c.text ? std::optional<std::wstring>(*c.text) : std::nullopt) << key.c_str();
+    }
+  }
 }
 
 TEST_F(MailboxSettingsTest, GarbageInEveryKeyStillLoadsAndSettlesAfterOneSave) {

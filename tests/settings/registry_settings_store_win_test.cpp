@@ -40,7 +40,7 @@ class RegistrySettingsStoreTest : public ::testing::Test {
     DWORD type = REG_NONE;
     DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
     const LSTATUS status =
-        ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, buffer.data(), &bytes);
+        ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer.data(), &bytes);
     if (status != ERROR_SUCCESS) return {REG_NONE, L""};
     return {type, std::wstring(buffer.data())};
   }
@@ -92,12 +92,15 @@ TEST_F(RegistrySettingsStoreTest, EveryKeyLandsAsStringValueUnderTheApplicationA
   EXPECT_EQ(pass.size(), 4u * 6 + 4);
 }
 
-TEST_F(RegistrySettingsStoreTest, ValuesOfOtherTypesReadAsNothing) {
+TEST_F(RegistrySettingsStoreTest, HandEditedValuesOfOtherTypesReadAsTypedOrNotAtAllAndStayUnlessChanged) {
   const DWORD number = 7;
   const unsigned char bytes[] = {0x41, 0x00, 0xFF};
+  const std::wstring client = L"%ProgramFiles%\\Mail\\mail.exe";
   PutRawValue(L"TIME", REG_DWORD, &number, sizeof number);
   PutRawValue(L"PASS", REG_BINARY, bytes, sizeof bytes);
   PutRawValue(L"PORT", REG_BINARY, nullptr, 0);
+  PutRawValue(L"CLIENT", REG_EXPAND_SZ, client.c_str(), static_cast<DWORD>((client.size() + 1) * sizeof(wchar_t)));
+  PutRawValue(L"MBOX", REG_DWORD, &number, sizeof number);
 
   EXPECT_EQ(store.ReadValue(L"TIME"), std::nullopt);
   EXPECT_EQ(store.ReadValue(L"PASS"), std::nullopt);
@@ -105,7 +108,18 @@ TEST_F(RegistrySettingsStoreTest, ValuesOfOtherTypesReadAsNothing) {
   testing::IntervalListStandIn list;
   FillIntervalList(list, store);
   EXPECT_EQ(list.selected, 4);
-  EXPECT_EQ(LoadSettings(store, scrambler).Passwort, L"");
+  MailboxSettings settings = LoadSettings(store, scrambler);
+  EXPECT_EQ(settings.Passwort, L"");
+  EXPECT_EQ(settings.MailClient, client);
+
+  settings.IntervalIndex = list.selected;
+  settings.PostfachName = L"name@example.org";
+  SaveSettings(store, scrambler, settings);
+  EXPECT_EQ(RawValue(L"TIME").first, DWORD{REG_DWORD});
+  EXPECT_EQ(RawValue(L"PASS").first, DWORD{REG_BINARY});
+  EXPECT_EQ(RawValue(L"PORT").first, DWORD{REG_BINARY});
+  EXPECT_EQ(RawValue(L"CLIENT"), std::make_pair(DWORD{REG_EXPAND_SZ}, client));
+  EXPECT_EQ(RawValue(L"MBOX"), std::make_pair(DWORD{REG_SZ}, std::wstring(L"name@example.org")));
 }
 
 TEST_F(RegistrySettingsStoreTest, HugeAndUnterminatedStringsReadWhole) {

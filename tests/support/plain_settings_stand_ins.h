@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,10 +26,14 @@ class MemorySettingsStore : public SettingsStore {
   }
   void WriteValue(std::wstring_view key, std::wstring_view value) override {
     values.insert_or_assign(std::wstring(key), std::wstring(value));
+    if (const auto other = otherTypes.find(key); other != otherTypes.end()) otherTypes.erase(other);
     writtenKeys.emplace_back(key);
   }
+  bool HoldsOtherType(std::wstring_view key) const override { return otherTypes.contains(key); }
 
   std::map<std::wstring, std::wstring, std::less<>> values;
+  // Keys whose value is of another type; the ones not readable as text have no entry in `values`.
+  std::set<std::wstring, std::less<>> otherTypes;
   std::vector<std::wstring> writtenKeys;
 };
 
