@@ -244,7 +244,7 @@ void Pop3Sock::ReadChunk() {
 void Pop3Sock::ReceiveSecure(std::string_view bytes) {
   std::string plain;
   const SECURITY_STATUS status = tls_->Receive(bytes, unsent_, plain);
-  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  if (status != SEC_E_OK) return FailChannel(status);
   FlushUnsent();
   if (state_ != State::kConnected) return;
   if (tls_->GetState() == TlsChannel::State::kAwaitingTrust) {
@@ -280,7 +280,7 @@ void Pop3Sock::OnJudged() {
   if (status == SEC_E_OK && tls_->GetState() == TlsChannel::State::kEstablished) {
     status = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_);
   }
-  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  if (status != SEC_E_OK) return FailChannel(status);
   FlushUnsent();
   if (state_ != State::kConnected) return;
   // Reading was held during the judgement.
@@ -302,6 +302,11 @@ void Pop3Sock::DeliverSecure(const std::string& plain) {
 void Pop3Sock::FailTls(TlsOutcome outcome, std::uint32_t code) {
   Disconnect();
   tlsReport_({outcome, code, {}});
+}
+
+void Pop3Sock::FailChannel(SECURITY_STATUS status) {
+  const bool changed = status == TlsChannel::kCertificateChanged;
+  FailTls(changed ? TlsOutcome::kUntrustedCertificate : TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
 }
 
 void Pop3Sock::PostToSelf(UINT message) { ::PostMessageW(window_.get(), message, generation_, 0); }

@@ -80,6 +80,8 @@ class Pop3Sock final : public Pop3Socket {
   // Hands decrypted data to the owner; ends the connection after the server's close_notify.
   void DeliverSecure(const std::string& plain);
   void FailTls(TlsOutcome outcome, std::uint32_t code);
+  // The channel's failure: a certificate other than the accepted one is untrusted, all else a failure.
+  void FailChannel(SECURITY_STATUS status);
   void PostToSelf(UINT message);
   // Ends the connection quietly; bytes already announced stay until taken.
   void Disconnect() noexcept;
