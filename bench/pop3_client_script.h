@@ -9,8 +9,8 @@
 
 namespace pbw::bench {
 
-inline constexpr const char* kClientCommands[] = {"USER bench\r\n", "PASS bench\r\n", "LIST 1\r\n"};
-inline constexpr int kClientCommandCount = 3;
+inline constexpr const char* kClientCommands[] = {"CAPA\r\n", "USER bench\r\n", "PASS bench\r\n", "LIST 1\r\n"};
+inline constexpr int kClientCommandCount = 4;
 
 // With a third argument each session waits until the benchmark sets the named event, so that its
 // sessions take turns with PBW.exe's checks under the same load.

@@ -68,9 +68,11 @@ void TimingServer::Serve(SOCKET client) {
     pending.append(buffer, static_cast<std::size_t>(received));
     for (auto end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
       const bool list = pending.rfind("LIST", 0) == 0;
+      // Like an old server it knows no CAPA, so the login follows in clear.
+      const bool capa = pending.rfind("CAPA", 0) == 0;
       pending.erase(0, end + 1);
       if (!list) {
-        SendText(client, "+OK\r\n");
+        SendText(client, capa ? "-ERR unknown command\r\n" : "+OK\r\n");
         continue;
       }
       SendText(client, "-ERR There's no message 1.\r\n");

@@ -1,7 +1,7 @@
 #pragma once
 // The benchmark's POP3 server on 127.0.0.1: serves one session after another, answers every line at
-// once ("+OK", and "-ERR" to LIST: an empty mailbox) and logs each session's server-side time, from
-// accept to the answer to LIST.
+// once ("+OK"; "-ERR" to CAPA and to LIST: no STLS offered, an empty mailbox) and logs each
+// session's server-side time, from accept to the answer to LIST.
 
 #include <winsock2.h>
 #include <windows.h>

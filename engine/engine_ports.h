@@ -12,6 +12,7 @@
 namespace pbw {
 
 // Implicit TLS: the secure channel is set up right after the TCP connection, before any POP3 byte.
+// A plain connection may still turn secure when the session asks for it (StartTls).
 enum class ConnectionSecurity { kPlain, kImplicitTls };
 
 // What the socket reports of a secure connection's set-up (and of a record it cannot read):
@@ -28,6 +29,10 @@ class Pop3Socket {
   virtual ~Pop3Socket() = default;
   virtual void Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) = 0;
   virtual void SendData(std::string_view bytes) = 0;
+  // Sets up TLS on the open plain connection, as implicit TLS does right after connecting; reported
+  // like it. Bytes that arrived in clear and have not been taken are dropped: once the server has
+  // agreed, nothing it sends in clear is believed.
+  virtual void StartTls() = 0;
   // Takes every byte that has arrived and not yet been taken.
   virtual std::string GetData() = 0;
   // Harmless in every state; afterwards nothing of the old connection is delivered.

@@ -5,6 +5,40 @@
 #include "engine/server_address.h"
 
 namespace pbw {
+namespace {
+
+// Visits the lines after the reply's first, without their line ends, until `visit` returns true or
+// the line "." that ends a multi-line reply; true when that line was reached.
+template <typename Visit>
+bool ForEachFurtherLine(std::string_view reply, Visit visit) {
+  for (std::size_t end = reply.find('\n'); end != std::string_view::npos;) {
+    const std::size_t start = end + 1;
+    end = reply.find('\n', start);
+    std::string_view line = reply.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (end != std::string_view::npos && line == ".") return true;
+    if (visit(line)) return false;
+  }
+  return false;
+}
+
+// Capability names are compared without regard to case; STLS takes no arguments.
+bool OffersStls(std::string_view capaReply) {
+  bool offered = false;
+  ForEachFurtherLine(capaReply, [&](std::string_view line) {
+    offered = EqualIgnoringAsciiCase(DecodeServerText(line.substr(0, line.find(' '))), L"STLS");
+    return offered;
+  });
+  return offered;
+}
+
+// "-ERR [AUTH] ...": the response code that blames the login itself (also "[AUTH/...]").
+bool IsAuthRefusal(std::wstring_view reply) {
+  const std::wstring start = AsciiUpperCase(TrimSpaces(reply).substr(0, 11));
+  return start == L"-ERR [AUTH]" || start == L"-ERR [AUTH/";
+}
+
+}  // namespace
 
 bool IsOkReply(std::wstring_view reply) { return TrimSpaces(reply).starts_with(L"+OK"); }
 
@@ -15,7 +49,9 @@ void Pop3Check::StartPop3Check() {
   checkStep_ = kStepGreeting;
   parts_.output.ShowStatus(status_text::kLoggingIn);
   const ServerAddress address = SplitServerAddress(parts_.fields.ServerText());
-  parts_.socket.Connect(address.host, address.port, SecurityForPort(address.port));
+  const ConnectionSecurity security = SecurityForPort(address.port);
+  inClear_ = security == ConnectionSecurity::kPlain;
+  parts_.socket.Connect(address.host, address.port, security);
   parts_.output.ShowStatus(status_text::kOpening);
   // The session does not wait for the connection's name: its trace lines wait for the connect line.
   parts_.output.BeginTrace();
@@ -27,21 +63,35 @@ void Pop3Check::StartPop3Check() {
 
 void Pop3Check::Pop3Sock_DataArrival(std::int32_t /*bytesTotal*/) {
   pendingReply_ += parts_.socket.GetData();
-  // TCP may split a reply: wait for its line end (the watchdog keeps counting meanwhile).
-  if (pendingReply_.find('\n') == std::string::npos && pendingReply_.size() < kMaxReplyBytes) return;
+  // TCP may split a reply: wait for its end (the watchdog keeps counting meanwhile).
+  if (!ReplyComplete() && pendingReply_.size() < kMaxReplyBytes) return;
   const std::string reply = std::move(pendingReply_);
   pendingReply_.clear();
-  HandlePop3Reply(DecodeServerText(reply));
+  HandlePop3Reply(reply);
+}
+
+bool Pop3Check::ReplyComplete() const {
+  const std::size_t firstEnd = pendingReply_.find('\n');
+  if (firstEnd == std::string::npos) return false;
+  if (checkStep_ != kStepCapa || !IsOkReply(DecodeServerText(std::string_view(pendingReply_).substr(0, firstEnd)))) {
+    return true;
+  }
+  return ForEachFurtherLine(pendingReply_, [](std::string_view) { return false; });
 }
 
 void Pop3Check::Pop3Sock_TlsReport(const TlsReport& report) {
-  if (report.outcome == TlsOutcome::kEstablished) return parts_.output.AppendTrace(TlsTraceLine(report.facts));
+  if (report.outcome == TlsOutcome::kEstablished) {
+    // After STLS the login waits for the accepted certificate; over implicit TLS the greeting does.
+    if (checkStep_ == kStepSecuring) return SendUser(TlsTraceLine(report.facts));
+    return parts_.output.AppendTrace(TlsTraceLine(report.facts));
+  }
   parts_.output.AppendTrace(TlsFailureTraceLine(report.code));
   EndPop3Session(TlsFailureText(report.outcome));
 }
 
-void Pop3Check::HandlePop3Reply(const std::wstring& reply) {
+void Pop3Check::HandlePop3Reply(std::string_view bytes) {
   StopWatchdog();
+  const std::wstring reply = DecodeServerText(bytes);
   // The reply goes into the trace together with the command that answers it, once that has left:
   // the server never waits for the trace.
   const std::wstring received = L"RCVD: " + reply;
@@ -51,10 +101,30 @@ void Pop3Check::HandlePop3Reply(const std::wstring& reply) {
       return parts_.output.AppendTrace(received);
     case kStepGreeting:
       if (!ok) return EndAfterReply(received, status_text::kHostNotAnswering);
-      checkStep_ = kStepUser;
-      return SendPop3Command(received, L"USER " + parts_.fields.MailboxText() + L"\r\n");
+      if (!inClear_) return SendUser(received);
+      checkStep_ = kStepCapa;
+      return SendPop3Command(received, L"CAPA\r\n");
+    case kStepCapa:
+      // A server that knows no CAPA, or offers no STLS, gets the login in clear.
+      if (!ok || !OffersStls(bytes)) return SendUser(received);
+      checkStep_ = kStepStls;
+      return SendPop3Command(received, L"STLS\r\n");
+    case kStepStls:
+      if (!ok) return SendUser(received);
+      // From here on only TLS: a failure of it ends the session, never a login in clear.
+      checkStep_ = kStepSecuring;
+      inClear_ = false;
+      parts_.output.AppendTrace(received);
+      StartWatchdog();
+      return parts_.socket.StartTls();
+    case kStepSecuring:
+      // The socket delivers nothing in clear once TLS has begun; should anything come, it is not believed.
+      return EndAfterReply(received, status_text::kTlsFailed);
     case kStepUser:
-      if (!ok) return EndAfterReply(received, status_text::kMailboxUnknown);
+      if (!ok) {
+        return EndAfterReply(received, inClear_ && IsAuthRefusal(reply) ? status_text::kPlainLoginRefused
+                                                                        : status_text::kMailboxUnknown);
+      }
       checkStep_ = kStepPass;
       return SendPop3Command(received, L"PASS " + parts_.fields.PasswordText() + L"\r\n");
     case kStepPass:
@@ -71,10 +141,15 @@ void Pop3Check::HandlePop3Reply(const std::wstring& reply) {
   }
 }
 
-void Pop3Check::SendPop3Command(const std::wstring& received, const std::wstring& commandLine) {
+void Pop3Check::SendUser(const std::wstring& traced) {
+  checkStep_ = kStepUser;
+  SendPop3Command(traced, L"USER " + parts_.fields.MailboxText() + L"\r\n");
+}
+
+void Pop3Check::SendPop3Command(const std::wstring& traced, const std::wstring& commandLine) {
   StartWatchdog();
   parts_.socket.SendData(ToUtf8(commandLine));
-  parts_.output.AppendTrace(received + L"\r\n" + std::to_wstring(checkStep_) + L" SEND: " + commandLine);
+  parts_.output.AppendTrace(traced + L"\r\n" + std::to_wstring(checkStep_) + L" SEND: " + commandLine);
 }
 
 void Pop3Check::EndAfterReply(const std::wstring& received, std::wstring_view outcome) {

@@ -1,5 +1,6 @@
 #pragma once
-// One POP3 check at a time: connect, greeting, USER, PASS, "LIST 1", judged by "+OK".
+// One POP3 check at a time: connect, greeting, USER, PASS, "LIST 1", judged by "+OK". On a plain
+// connection the greeting is followed by CAPA, and by STLS and TLS when the server offers it.
 // Driven entirely by events on the user-interface thread: the start, data notifications, the
 // connection probe's answer and the one-second ticks of the reply watchdog. Nothing here waits.
 
@@ -28,13 +29,18 @@ struct Pop3CheckParts {
 class Pop3Check {
  public:
   static constexpr std::int32_t kWatchdogLimit = 90;
-  // A reply is complete at its first line end; a server that sends no line end is cut off here.
+  // A reply is complete at its first line end (a positive reply to CAPA at its line "."); a server
+  // that sends no end is cut off here.
   static constexpr std::size_t kMaxReplyBytes = 4096;
 
   static constexpr std::int32_t kStepGreeting = 1000;
   static constexpr std::int32_t kStepUser = 1001;
   static constexpr std::int32_t kStepPass = 1002;
   static constexpr std::int32_t kStepList = 1003;
+  static constexpr std::int32_t kStepCapa = 1010;
+  static constexpr std::int32_t kStepStls = 1011;
+  // The server agreed to STLS: waiting for the secure channel.
+  static constexpr std::int32_t kStepSecuring = 1012;
 
   explicit Pop3Check(const Pop3CheckParts& parts) : parts_(parts) {}
 
@@ -51,9 +57,11 @@ class Pop3Check {
   std::int32_t WatchdogTicks() const { return watchdogTicks_; }
 
  private:
-  void HandlePop3Reply(const std::wstring& reply);
-  // Sends the command, then traces the reply it answers and the command.
-  void SendPop3Command(const std::wstring& received, const std::wstring& commandLine);
+  bool ReplyComplete() const;
+  void HandlePop3Reply(std::string_view bytes);
+  void SendUser(const std::wstring& traced);
+  // Sends the command, then traces what led to it (the reply it answers) and the command.
+  void SendPop3Command(const std::wstring& traced, const std::wstring& commandLine);
   void EndAfterReply(const std::wstring& received, std::wstring_view outcome);
   void EndPop3Session(std::wstring_view outcome);
   void StartMailClient();
@@ -63,6 +71,8 @@ class Pop3Check {
   Pop3CheckParts parts_;
   std::int32_t checkStep_ = 0;
   std::int32_t watchdogTicks_ = 0;
+  // The session runs on a plain connection that has not (yet) turned secure.
+  bool inClear_ = false;
   // Bytes of a reply whose line end has not arrived yet.
   std::string pendingReply_;
 };

@@ -47,7 +47,7 @@ void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port, ConnectionS
 void Pop3Sock::SendData(std::string_view bytes) {
   if (state_ == State::kClosed) return;
   try {
-    if (security_ == ConnectionSecurity::kPlain) {
+    if (!tls_ && security_ == ConnectionSecurity::kPlain) {
       unsent_.append(bytes);
     } else if (!tls_ || tls_->GetState() != TlsChannel::State::kEstablished) {
       unsentPlain_.append(bytes);
@@ -59,6 +59,19 @@ void Pop3Sock::SendData(std::string_view bytes) {
     return Disconnect();
   }
   FlushUnsent();
+}
+
+void Pop3Sock::StartTls() {
+  if (tls_) return;
+  if (state_ != State::kConnected) return FailTls(TlsOutcome::kFailed, WSAENOTCONN);
+  try {
+    unread_.clear();
+    // Reading may have paused for the bytes just dropped.
+    if (std::exchange(readPaused_, false)) PostToSelf(kReadAgainMessage);
+    BeginTls();
+  } catch (...) {
+    Disconnect();
+  }
 }
 
 std::string Pop3Sock::GetData() {
@@ -163,14 +176,17 @@ void Pop3Sock::ConnectToNextAddress() {
 void Pop3Sock::OnConnected() {
   state_ = State::kConnected;
   addresses_.clear();
-  if (security_ == ConnectionSecurity::kImplicitTls) {
-    tls_.emplace(host_);
-    if (const SECURITY_STATUS status = tls_->Start(unsent_); status != SEC_E_OK) {
-      return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
-    }
-    // The server may have hung up before the connection was reported: its FD_CLOSE has been had.
-    if (peerClosed_) PostToSelf(kReadAgainMessage);
+  if (security_ == ConnectionSecurity::kImplicitTls) return BeginTls();
+  FlushUnsent();
+}
+
+void Pop3Sock::BeginTls() {
+  tls_.emplace(host_);
+  if (const SECURITY_STATUS status = tls_->Start(unsent_); status != SEC_E_OK) {
+    return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
   }
+  // The server may have hung up already: its FD_CLOSE has been had.
+  if (peerClosed_) PostToSelf(kReadAgainMessage);
   FlushUnsent();
 }
 
@@ -228,7 +244,7 @@ void Pop3Sock::ReadChunk() {
 void Pop3Sock::ReceiveSecure(std::string_view bytes) {
   std::string plain;
   const SECURITY_STATUS status = tls_->Receive(bytes, unsent_, plain);
-  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  if (status != SEC_E_OK) return FailChannel(status);
   FlushUnsent();
   if (state_ != State::kConnected) return;
   if (tls_->GetState() == TlsChannel::State::kAwaitingTrust) {
@@ -264,7 +280,7 @@ void Pop3Sock::OnJudged() {
   if (status == SEC_E_OK && tls_->GetState() == TlsChannel::State::kEstablished) {
     status = tls_->Encrypt(std::exchange(unsentPlain_, {}), unsent_);
   }
-  if (status != SEC_E_OK) return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
+  if (status != SEC_E_OK) return FailChannel(status);
   FlushUnsent();
   if (state_ != State::kConnected) return;
   // Reading was held during the judgement.
@@ -286,6 +302,11 @@ void Pop3Sock::DeliverSecure(const std::string& plain) {
 void Pop3Sock::FailTls(TlsOutcome outcome, std::uint32_t code) {
   Disconnect();
   tlsReport_({outcome, code, {}});
+}
+
+void Pop3Sock::FailChannel(SECURITY_STATUS status) {
+  const bool changed = status == TlsChannel::kCertificateChanged;
+  FailTls(changed ? TlsOutcome::kUntrustedCertificate : TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
 }
 
 void Pop3Sock::PostToSelf(UINT message) { ::PostMessageW(window_.get(), message, generation_, 0); }

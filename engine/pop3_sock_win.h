@@ -10,7 +10,9 @@
 //
 // The bytes received pass through ReadChunk into the unread buffer, the bytes to send through
 // SendData into the unsent queue. With implicit TLS a TLS channel sits at both places: the handshake
-// runs right after the TCP connection, and data given to SendData meanwhile waits for it. The moment
+// runs right after the TCP connection, and data given to SendData meanwhile waits for it. StartTls
+// puts the same channel into a plain connection that is up; what the server sent in clear and was
+// not taken is dropped, and nothing read in clear afterwards is ever delivered. The moment
 // the handshake is done, the server's certificate is judged on a worker thread; until it is accepted
 // nothing of the server is decrypted or read, and nothing is sent. The outcome of the set-up, and a
 // record that cannot be read, are reported through the TLS notification.
@@ -58,6 +60,7 @@ class Pop3Sock final : public Pop3Socket {
   void Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) override;
   // Sends all bytes, as soon as the connection (and its TLS channel) is up.
   void SendData(std::string_view bytes) override;
+  void StartTls() override;
   std::string GetData() override;
   void Close() override;
 
@@ -68,6 +71,8 @@ class Pop3Sock final : public Pop3Socket {
   void OnSocketEvent(WORD event, WORD error);
   void ConnectToNextAddress();
   void OnConnected();
+  // Sets up the TLS channel on the connection that is up; its first message goes out at once.
+  void BeginTls();
   void FlushUnsent();
   void ReadChunk();
   void ReceiveSecure(std::string_view bytes);
@@ -75,6 +80,8 @@ class Pop3Sock final : public Pop3Socket {
   // Hands decrypted data to the owner; ends the connection after the server's close_notify.
   void DeliverSecure(const std::string& plain);
   void FailTls(TlsOutcome outcome, std::uint32_t code);
+  // The channel's failure: a certificate other than the accepted one is untrusted, all else a failure.
+  void FailChannel(SECURITY_STATUS status);
   void PostToSelf(UINT message);
   // Ends the connection quietly; bytes already announced stay until taken.
   void Disconnect() noexcept;

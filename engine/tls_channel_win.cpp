@@ -9,8 +9,6 @@
 namespace pbw {
 namespace {
 
-constexpr ULONG kContextRequest = ISC_REQ_SEQUENCE_DETECT | ISC_REQ_REPLAY_DETECT | ISC_REQ_CONFIDENTIALITY |
-                                  ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_STREAM | ISC_REQ_MANUAL_CRED_VALIDATION;
 constexpr DWORD kCredentialFlags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS | SCH_USE_STRONG_CRYPTO;
 
 wchar_t* SchannelName() {
@@ -27,11 +25,15 @@ SECURITY_STATUS AcquireWith(void* authData, UniqueCredentials& credentials) {
 }
 
 // A token that Schannel allocated: appended, then given back.
-void TakeToken(SecBuffer& token, std::string& toSend) {
+void TakeToken(SchannelContextCalls& context, SecBuffer& token, std::string& toSend) {
   if (!token.pvBuffer) return;
   toSend.append(static_cast<const char*>(token.pvBuffer), token.cbBuffer);
-  ::FreeContextBuffer(token.pvBuffer);
+  context.FreeBuffer(token.pvBuffer);
   token.pvBuffer = nullptr;
+}
+
+bool SameCertificate(PCCERT_CONTEXT a, PCCERT_CONTEXT b) {
+  return a && b && ::CertCompareCertificate(X509_ASN_ENCODING, a->pCertInfo, b->pCertInfo);
 }
 
 SecBuffer Buffer(unsigned long type, void* data = nullptr, std::size_t size = 0) {
@@ -80,17 +82,16 @@ SECURITY_STATUS TlsChannel::Start(std::string& toSend) {
   if (status != SEC_E_OK) return Fail(status);
   SecBuffer out = Buffer(SECBUFFER_TOKEN);
   SecBufferDesc outDesc{SECBUFFER_VERSION, 1, &out};
-  ULONG attributes = 0;
-  status = ::InitializeSecurityContextW(credentials_.get(), nullptr, host_.data(), kContextRequest, 0, 0, nullptr, 0,
-                                        context_.put(), &outDesc, &attributes, nullptr);
+  status = context_->Initialize(credentials_.get(), host_, nullptr, &outDesc);
+  TakeToken(*context_, out, toSend);
   if (status != SEC_I_CONTINUE_NEEDED) return Fail(status);
-  context_.Adopt();
-  TakeToken(out, toSend);
   return SEC_E_OK;
 }
 
 SECURITY_STATUS TlsChannel::Receive(std::string_view bytes, std::string& toSend, std::string& plain) {
   if (state_ == State::kFailed || state_ == State::kClosed) return SEC_E_OK;
+  // Held unread while the certificate is judged, within a bound of the channel's own.
+  if (state_ == State::kAwaitingTrust && incoming_.size() + bytes.size() > kMaxHeldBytes) return Fail(kTooMuchHeld);
   incoming_.append(bytes);
   if (state_ == State::kAwaitingTrust) return SEC_E_OK;
   if (state_ == State::kHandshaking) {
@@ -102,7 +103,8 @@ SECURITY_STATUS TlsChannel::Receive(std::string_view bytes, std::string& toSend,
 
 SECURITY_STATUS TlsChannel::Trust(std::string& toSend, std::string& plain) {
   if (state_ != State::kAwaitingTrust) return SEC_E_OK;
-  trusted_ = true;
+  accepted_ = RemoteCertificate();
+  if (!accepted_) return Fail(kCertificateChanged);
   state_ = State::kEstablished;
   return DecryptAll(toSend, plain);
 }
@@ -115,11 +117,8 @@ SECURITY_STATUS TlsChannel::Handshake(std::string& toSend, bool evenWithoutInput
     SecBufferDesc inDesc{SECBUFFER_VERSION, static_cast<unsigned long>(in.size()), in.data()};
     SecBuffer out = Buffer(SECBUFFER_TOKEN);
     SecBufferDesc outDesc{SECBUFFER_VERSION, 1, &out};
-    ULONG attributes = 0;
-    const SECURITY_STATUS status =
-        ::InitializeSecurityContextW(credentials_.get(), context_.get(), host_.data(), kContextRequest, 0, 0, &inDesc,
-                                     0, nullptr, &outDesc, &attributes, nullptr);
-    TakeToken(out, toSend);
+    const SECURITY_STATUS status = context_->Initialize(credentials_.get(), host_, &inDesc, &outDesc);
+    TakeToken(*context_, out, toSend);
     // The rest of the message has not arrived yet.
     if (status == SEC_E_INCOMPLETE_MESSAGE) return SEC_E_OK;
     // The server asked for a client certificate: go on without one, with the same input (once).
@@ -132,10 +131,15 @@ SECURITY_STATUS TlsChannel::Handshake(std::string& toSend, bool evenWithoutInput
       incoming_.clear();
     }
     if (status == SEC_E_OK) {
-      const SECURITY_STATUS sizes = ::QueryContextAttributesW(context_.get(), SECPKG_ATTR_STREAM_SIZES, &sizes_);
+      const SECURITY_STATUS sizes = context_->Query(SECPKG_ATTR_STREAM_SIZES, &sizes_);
       if (sizes != SEC_E_OK) return Fail(sizes);
-      // A later handshake (the server's renegotiation) needs no new acceptance.
-      state_ = trusted_ ? State::kEstablished : State::kAwaitingTrust;
+      if (!accepted_) {
+        state_ = State::kAwaitingTrust;
+        return SEC_E_OK;
+      }
+      // A later handshake (session tickets, the server's renegotiation) keeps the accepted certificate.
+      if (!SameCertificate(RemoteCertificate().get(), accepted_.get())) return Fail(kCertificateChanged);
+      state_ = State::kEstablished;
       return SEC_E_OK;
     }
   }
@@ -147,14 +151,15 @@ SECURITY_STATUS TlsChannel::DecryptAll(std::string& toSend, std::string& plain) 
     std::array<SecBuffer, 4> buffers = {Buffer(SECBUFFER_DATA, incoming_.data(), incoming_.size()),
                                         Buffer(SECBUFFER_EMPTY), Buffer(SECBUFFER_EMPTY), Buffer(SECBUFFER_EMPTY)};
     SecBufferDesc desc{SECBUFFER_VERSION, static_cast<unsigned long>(buffers.size()), buffers.data()};
-    const SECURITY_STATUS status = ::DecryptMessage(context_.get(), &desc, 0, nullptr);
+    const SECURITY_STATUS status = context_->Decrypt(&desc);
     if (status == SEC_E_INCOMPLETE_MESSAGE) return SEC_E_OK;
     if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE && status != SEC_I_CONTEXT_EXPIRED) return Fail(status);
-    // Decrypted in place: copy out before the buffer changes.
+    // Decrypted in place: copy out before the buffer changes. Only a record of data gives data: with a
+    // handshake message (a TLS 1.3 session ticket) a buffer may still be typed DATA, but holds none.
     std::string extra;
     for (const SecBuffer& buffer : buffers) {
       const auto* data = static_cast<const char*>(buffer.pvBuffer);
-      if (buffer.BufferType == SECBUFFER_DATA && data) plain.append(data, buffer.cbBuffer);
+      if (buffer.BufferType == SECBUFFER_DATA && data && status == SEC_E_OK) plain.append(data, buffer.cbBuffer);
       if (buffer.BufferType == SECBUFFER_EXTRA && data) extra.assign(data, buffer.cbBuffer);
     }
     incoming_ = std::move(extra);
@@ -184,7 +189,7 @@ SECURITY_STATUS TlsChannel::Encrypt(std::string_view plain, std::string& toSend)
         Buffer(SECBUFFER_STREAM_TRAILER, record.data() + sizes_.cbHeader + length, sizes_.cbTrailer),
         Buffer(SECBUFFER_EMPTY)};
     SecBufferDesc desc{SECBUFFER_VERSION, static_cast<unsigned long>(buffers.size()), buffers.data()};
-    const SECURITY_STATUS status = ::EncryptMessage(context_.get(), 0, &desc, 0);
+    const SECURITY_STATUS status = context_->Encrypt(&desc);
     if (status != SEC_E_OK) return Fail(status);
     // The trailer may come out shorter than its room.
     toSend.append(record.data(), buffers[0].cbBuffer + buffers[1].cbBuffer + buffers[2].cbBuffer);
@@ -195,26 +200,25 @@ SECURITY_STATUS TlsChannel::Encrypt(std::string_view plain, std::string& toSend)
 
 UniqueCertificate TlsChannel::RemoteCertificate() {
   PCCERT_CONTEXT certificate = nullptr;
-  if (::QueryContextAttributesW(context_.get(), SECPKG_ATTR_REMOTE_CERT_CONTEXT, &certificate) != SEC_E_OK) return {};
+  if (context_->Query(SECPKG_ATTR_REMOTE_CERT_CONTEXT, &certificate) != SEC_E_OK) return {};
   return UniqueCertificate(certificate);
 }
 
 std::uint32_t TlsChannel::Protocol() {
   SecPkgContext_ConnectionInfo info{};
-  if (::QueryContextAttributesW(context_.get(), SECPKG_ATTR_CONNECTION_INFO, &info) != SEC_E_OK) return 0;
+  if (context_->Query(SECPKG_ATTR_CONNECTION_INFO, &info) != SEC_E_OK) return 0;
   return info.dwProtocol;
 }
 
 std::wstring TlsChannel::CipherName() {
   SecPkgContext_CipherInfo cipher{};
   cipher.dwVersion = SECPKGCONTEXT_CIPHERINFO_V1;
-  if (::QueryContextAttributesW(context_.get(), SECPKG_ATTR_CIPHER_INFO, &cipher) == SEC_E_OK &&
-      cipher.szCipherSuite[0] != L'\0') {
+  if (context_->Query(SECPKG_ATTR_CIPHER_INFO, &cipher) == SEC_E_OK && cipher.szCipherSuite[0] != L'\0') {
     return cipher.szCipherSuite;
   }
   // Older systems name only the algorithms.
   SecPkgContext_ConnectionInfo info{};
-  if (::QueryContextAttributesW(context_.get(), SECPKG_ATTR_CONNECTION_INFO, &info) != SEC_E_OK) return L"?";
+  if (context_->Query(SECPKG_ATTR_CONNECTION_INFO, &info) != SEC_E_OK) return L"?";
   std::wstring names;
   for (ALG_ID algorithm : {info.aiExch, info.aiCipher, info.aiHash}) {
     const PCCRYPT_OID_INFO known = ::CryptFindOIDInfo(CRYPT_OID_INFO_ALGID_KEY, &algorithm, 0);

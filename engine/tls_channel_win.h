@@ -4,11 +4,14 @@
 // here ever waits. The server's certificate is not judged here (manual validation): see
 // certificate_check_win.h.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/crypt_handles_win.h"
+#include "engine/schannel_context_win.h"
 
 namespace pbw {
 
@@ -28,8 +31,15 @@ class TlsChannel {
   // of the server is decrypted and nothing encrypted until Trust().
   enum class State { kHandshaking, kAwaitingTrust, kEstablished, kClosed, kFailed };
 
+  // While the certificate is judged, at most this much of what arrives is held; more fails the channel.
+  static constexpr std::size_t kMaxHeldBytes = 64 * 1024;
+  // A later handshake presented a certificate other than the accepted one.
+  static constexpr SECURITY_STATUS kCertificateChanged = SEC_E_CERT_UNKNOWN;
+  static constexpr SECURITY_STATUS kTooMuchHeld = SEC_E_INSUFFICIENT_MEMORY;
+
   // `host` is sent as the server name (SNI).
-  explicit TlsChannel(std::wstring host) : host_(std::move(host)) {}
+  explicit TlsChannel(std::wstring host, std::unique_ptr<SchannelContextCalls> context = SystemSchannelContext())
+      : host_(std::move(host)), context_(std::move(context)) {}
 
   // Begins the handshake: its first message is appended to `toSend`.
   SECURITY_STATUS Start(std::string& toSend);
@@ -37,7 +47,7 @@ class TlsChannel {
   // data to `plain`. A failure code means the channel is unusable.
   SECURITY_STATUS Receive(std::string_view bytes, std::string& toSend, std::string& plain);
   // The certificate is accepted: decrypts what has arrived since the handshake (also data that came
-  // together with its last message), as Receive does.
+  // together with its last message), as Receive does. A later handshake must present the same one.
   SECURITY_STATUS Trust(std::string& toSend, std::string& plain);
   // Appends the records carrying `plain` to `toSend`; only once established.
   SECURITY_STATUS Encrypt(std::string_view plain, std::string& toSend);
@@ -56,10 +66,10 @@ class TlsChannel {
 
   std::wstring host_;
   UniqueCredentials credentials_;
-  UniqueSecurityContext context_;
+  std::unique_ptr<SchannelContextCalls> context_;
+  UniqueCertificate accepted_;
   State state_ = State::kHandshaking;
   bool withoutClientCertificate_ = false;
-  bool trusted_ = false;
   SecPkgContext_StreamSizes sizes_{};
   // Received bytes not yet consumed: a partial handshake message or record.
   std::string incoming_;

@@ -1,9 +1,11 @@
 // The check engine fed whatever a server may send, split anywhere, between ticks, TLS reports and
 // restarts: it shows only its own texts, holds back no complete reply and never more than a reply's
-// limit, runs the watchdog exactly while the connection is open, and traces no more than it got.
+// limit, runs the watchdog exactly while the connection is open, traces no more than it got, and
+// once it has asked for TLS sends nothing until the channel is established.
 
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <string>
 
 #include "fuzz/fuzz_input.h"
@@ -18,8 +20,8 @@ namespace text = pbw::status_text;
 std::set<std::wstring> KnownStatusTexts() {
   std::set<std::wstring> known;
   for (const std::wstring_view t : {text::kLoggingIn, text::kOpening, text::kHostNotAnswering, text::kMailboxUnknown,
-                                    text::kLoginRejected, text::kNewMail, text::kMailboxEmpty, text::kTlsUntrusted,
-                                    text::kTlsWrongHost, text::kTlsExpired, text::kTlsFailed}) {
+                                    text::kPlainLoginRefused, text::kLoginRejected, text::kNewMail, text::kMailboxEmpty,
+                                    text::kTlsUntrusted, text::kTlsWrongHost, text::kTlsExpired, text::kTlsFailed}) {
     known.insert(L" " + std::wstring(t));
   }
   known.insert(L" " + pbw::TimeoutText(Pop3Check::kWatchdogLimit));
@@ -39,12 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string held;
   std::size_t traceBudget = 0;
   std::size_t statusesSeen = 0;
+  // The socket was asked for TLS and has not reported the channel established: nothing may be sent.
+  bool awaitingChannel = false;
+  int tlsStartsSeen = 0;
+  std::size_t sentBeforeChannel = 0;
 
   while (!input.Empty()) {
     switch (input.Byte() % 4) {
       case 0:
         rig.check.StartPop3Check();
         held.clear();
+        awaitingChannel = false;
         traceBudget = rig.trace.text.size();
         break;
       case 1: {
@@ -67,20 +74,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         report.facts = {input.Text(8), input.Text(8), input.Text(8), input.Text(8)};
         traceBudget += (report.outcome == pbw::TlsOutcome::kEstablished ? pbw::TlsTraceLine(report.facts)
                                                                         : pbw::TlsFailureTraceLine(report.code))
-                           .size();
+                           .size() +
+                       perReply;
         rig.check.Pop3Sock_TlsReport(report);
+        if (report.outcome == pbw::TlsOutcome::kEstablished) awaitingChannel = false;
         break;
       }
     }
     if (!rig.socket.open) held.clear();
-    Require(held.size() < Pop3Check::kMaxReplyBytes && held.find('\n') == std::string::npos);
+    const std::int32_t step = rig.check.CheckStep();
+    // Only the positive reply to CAPA runs on past its first line.
+    Require(held.size() < Pop3Check::kMaxReplyBytes &&
+            (step == Pop3Check::kStepCapa || held.find('\n') == std::string::npos));
+    if (std::exchange(tlsStartsSeen, rig.socket.tlsStarts) != rig.socket.tlsStarts) {
+      awaitingChannel = true;
+      sentBeforeChannel = rig.socket.sent.size();
+    }
+    Require(!awaitingChannel || rig.socket.sent.size() == sentBeforeChannel);
     Require(rig.tick.enabled == rig.socket.open);
     Require(rig.trace.text.size() <= traceBudget);
     for (; statusesSeen < rig.status.history.size(); ++statusesSeen) {
       Require(kKnown.contains(rig.status.history[statusesSeen]));
     }
-    const std::int32_t step = rig.check.CheckStep();
-    Require(step == 0 || (step >= Pop3Check::kStepGreeting && step <= Pop3Check::kStepList));
+    Require(step == 0 || (step >= Pop3Check::kStepGreeting && step <= Pop3Check::kStepList) ||
+            (step >= Pop3Check::kStepCapa && step <= Pop3Check::kStepSecuring));
   }
   return 0;
 }

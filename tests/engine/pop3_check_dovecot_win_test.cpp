@@ -120,5 +120,34 @@ INSTANTIATE_TEST_SUITE_P(DovecotSession, DovecotTlsSession,
                                            TlsSessionCase{"EmptyMailbox", &DovecotFixture::empty, kMailboxEmpty}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A server that refuses the login in clear and offers STLS: the server field names the host alone.
+TEST(DovecotStls, TheLoginGoesOverTlsOnceTheCertificateIsAccepted) {
+  const DovecotFixture dovecot = testing::LoadDovecotFixture();
+  ASSERT_EQ(dovecot.stls.port, kDefaultPop3Port) << "the fixture listens on 110 only when run as root";
+  const testing::TrustedRoot ca(dovecot.tls.testCaFile);
+  ASSERT_TRUE(ca.Added());
+  DovecotEngine engine(FromUtf8(dovecot.stls.host));
+
+  ASSERT_TRUE(engine.CheckAs(dovecot.full.user, dovecot.full.password)) << engine.trace.text.c_str();
+  EXPECT_EQ(engine.status.Text(), kNewMail) << engine.trace.text.c_str();
+  const std::wstring& trace = engine.trace.text;
+  const auto stls = trace.find(L"\r\n.\r\n\r\n1011 SEND: STLS\r\nRCVD: +OK", trace.find(L"\r\nSTLS\r\n"));
+  ASSERT_NE(stls, std::wstring::npos) << trace.c_str();
+  EXPECT_NE(
+      trace.find(L"Zertifikat: CN=127.0.0.7 ausgestellt von CN=PostboxWatchman Test CA\r\n\r\n1001 SEND: USER", stls),
+      std::wstring::npos)
+      << trace.c_str();
+}
+
+TEST(DovecotStls, AnUntrustedCertificateEndsTheSessionBeforeTheLogin) {
+  const DovecotFixture dovecot = testing::LoadDovecotFixture();
+  DovecotEngine engine(FromUtf8(dovecot.stls.host) + L":" + std::to_wstring(dovecot.stls.selfSignedPort));
+
+  ASSERT_TRUE(engine.CheckAs(dovecot.full.user, dovecot.full.password)) << engine.trace.text.c_str();
+  EXPECT_EQ(engine.status.Text(), testing::Shown(status_text::kTlsUntrusted)) << engine.trace.text.c_str();
+  EXPECT_EQ(engine.check.CheckStep(), Pop3Check::kStepSecuring);
+  EXPECT_EQ(engine.trace.text.find(L"SEND: USER"), std::wstring::npos) << engine.trace.text.c_str();
+}
+
 }  // namespace
 }  // namespace pbw

@@ -20,12 +20,17 @@ using Server = testing::ScriptedPop3Server;
 using namespace std::string_literals;
 
 const std::wstring kTimeout = testing::Shown(TimeoutText(90));
-const std::string kCommands = "USER vorname.nachname@example.com\r\nPASS geheim\r\nLIST 1\r\n";
+const std::string kCommands = "CAPA\r\nUSER vorname.nachname@example.com\r\nPASS geheim\r\nLIST 1\r\n";
 
 using testing::LiveEngine;
 
 std::vector<Server::Step> LoginThen(const std::string& listReply) {
   return Server::Session("vorname.nachname@example.com", "geheim", listReply);
+}
+
+std::vector<Server::Step> Then(std::vector<Server::Step> script, std::initializer_list<Server::Step> more) {
+  script.insert(script.end(), more);
+  return script;
 }
 
 std::wstring OnLoopback(const Server& server) { return L"127.0.0.1:" + std::to_wstring(server.Port()); }
@@ -76,11 +81,11 @@ TEST_P(LiveOutcome, EndsWithTheStatusOfTheServersAnswer) {
   EXPECT_FALSE(engine.tick.enabled);
 }
 
-const std::vector<Server::Step> kWrongPassword = {Server::Send("+OK POP3 bereit\r\n"),
-                                                  Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-                                                  Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"),
-                                                  Server::Send("-ERR [AUTH] Authentication failed.\r\n")};
-const std::string kUserAndPass = "USER vorname.nachname@example.com\r\nPASS geheim\r\n";
+const std::vector<Server::Step> kWrongPassword =
+    Then(Server::Greeting("+OK POP3 bereit\r\n"),
+         {Server::ExpectLine("USER vorname.nachname@example.com\r\n"), Server::Send("+OK\r\n"),
+          Server::ExpectLine("PASS geheim\r\n"), Server::Send("-ERR [AUTH] Authentication failed.\r\n")});
+const std::string kUserAndPass = "CAPA\r\nUSER vorname.nachname@example.com\r\nPASS geheim\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     LiveSession, LiveOutcome,
@@ -94,12 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"BracketedIPv6Literal", LoginThen("+OK 2 4096\r\n"), Server::Loopback::kIPv6, L"[::1]",
                     testing::Shown(status_text::kNewMail), kCommands},
         OutcomeCase{"NulBytes",
-                    {Server::Send("+OK \0\0 bereit\r\n"s), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-                     Server::Send("\0+OK\r\n"s)},
-                    Server::Loopback::kIPv4,
-                    L"127.0.0.1",
-                    testing::Shown(status_text::kMailboxUnknown),
-                    "USER vorname.nachname@example.com\r\n"},
+                    Then(Server::Greeting("+OK \0\0 bereit\r\n"s),
+                         {Server::ExpectLine("USER vorname.nachname@example.com\r\n"), Server::Send("\0+OK\r\n"s)}),
+                    Server::Loopback::kIPv4, L"127.0.0.1", testing::Shown(status_text::kMailboxUnknown),
+                    "CAPA\r\nUSER vorname.nachname@example.com\r\n"},
         OutcomeCase{"InvalidUtf8", LoginThen("-ERR \xC0\xAF\xFF\xED\xA0\x80 \xC3\r\n"), Server::Loopback::kIPv4,
                     L"127.0.0.1", testing::Shown(status_text::kMailboxEmpty), kCommands},
         OutcomeCase{"MegabyteWithoutLineEnd",
@@ -122,7 +125,7 @@ TEST(LiveSession, WithoutAPortInTheServerFieldConnectsToPort110) {
 
 TEST(LiveSession, AGreetingSplitIntoTwoSegmentsIsJudgedAsOneReply) {
   Server server({Server::Send("+OK Post"), Server::Pause(), Server::Send("fach bereit\r\n"),
-                 Server::ExpectLine("USER vorname.nachname@example.com\r\n"), Server::StaySilent()});
+                 Server::ExpectLine("CAPA\r\n"), Server::StaySilent()});
   LiveEngine engine;
   engine.fields.server = OnLoopback(server);
   engine.check.StartPop3Check();
@@ -131,11 +134,32 @@ TEST(LiveSession, AGreetingSplitIntoTwoSegmentsIsJudgedAsOneReply) {
   EXPECT_EQ(engine.status.Text(), testing::Shown(status_text::kOpening));
 
   server.Proceed();
-  ASSERT_TRUE(PumpMessagesUntil(
-      [&] { return server.Received() == "USER vorname.nachname@example.com\r\n" && engine.TraceBegun(); }));
-  EXPECT_EQ(engine.check.CheckStep(), 1001);
-  EXPECT_NE(engine.trace.text.find(L"\r\n\r\nRCVD: +OK Postfach bereit\r\n\r\n1001 SEND: USER "), std::wstring::npos)
+  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Received() == "CAPA\r\n" && engine.TraceBegun(); }));
+  EXPECT_EQ(engine.check.CheckStep(), 1010);
+  EXPECT_NE(engine.trace.text.find(L"\r\n\r\nRCVD: +OK Postfach bereit\r\n\r\n1010 SEND: CAPA\r\n"), std::wstring::npos)
       << engine.trace.text.c_str();
+}
+
+// A server (or a man in the middle) that agrees to STLS and then talks on in clear: nothing of it is
+// believed, no command leaves in clear after the agreement, and the secure connection has failed.
+TEST(LiveSession, ClearTextAfterTheAgreementToStlsFailsTheSecureConnection) {
+  const std::string commands = "CAPA\r\nSTLS\r\n";
+  Server server({Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("CAPA\r\n"),
+                 Server::Send("+OK\r\nSTLS\r\n.\r\n"), Server::ExpectLine("STLS\r\n"),
+                 Server::Send("+OK Begin TLS\r\n"), Server::Pause(), Server::Send("+OK POP3 bereit\r\n"),
+                 Server::StaySilent()});
+  LiveEngine engine;
+  engine.fields.server = OnLoopback(server);
+  engine.check.StartPop3Check();
+  // The client's first handshake message is on its way.
+  ASSERT_TRUE(PumpMessagesUntil([&] { return engine.check.CheckStep() == Pop3Check::kStepSecuring; }));
+  server.Proceed();
+  ASSERT_TRUE(engine.PumpUntilStatus(testing::Shown(status_text::kTlsFailed))) << engine.status.Text().c_str();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return server.Finished(); }));
+  const std::string received = server.Received();
+  EXPECT_EQ(received.substr(0, commands.size()), commands);
+  EXPECT_EQ(received[commands.size()], '\x16') << "a TLS handshake record";
+  EXPECT_EQ(received.find("USER"), std::string::npos);
 }
 
 TEST(LiveSession, AServerThatNeverGreetsEndsWithTheTimeout) {
@@ -151,9 +175,9 @@ TEST(LiveSession, AServerThatNeverGreetsEndsWithTheTimeout) {
 }
 
 TEST(LiveSession, AResetInTheMiddleOfAReplyEndsWithTheTimeout) {
-  Server server({Server::Send("+OK POP3 bereit\r\n"), Server::ExpectLine("USER vorname.nachname@example.com\r\n"),
-                 Server::Send("+OK\r\n"), Server::ExpectLine("PASS geheim\r\n"), Server::Send("+OK Logg"),
-                 Server::Reset()});
+  Server server(Then(Server::Greeting("+OK POP3 bereit\r\n"),
+                     {Server::ExpectLine("USER vorname.nachname@example.com\r\n"), Server::Send("+OK\r\n"),
+                      Server::ExpectLine("PASS geheim\r\n"), Server::Send("+OK Logg"), Server::Reset()}));
   LiveEngine engine;
   engine.fields.server = OnLoopback(server);
   engine.check.StartPop3Check();

@@ -18,6 +18,10 @@ class SocketStandIn : public Pop3Socket {
     open = true;
   }
   void SendData(std::string_view bytes) override { sent.emplace_back(bytes); }
+  void StartTls() override {
+    ++tlsStarts;
+    waiting.clear();
+  }
   std::string GetData() override { return std::exchange(waiting, {}); }
   void Close() override {
     ++closes;
@@ -34,6 +38,7 @@ class SocketStandIn : public Pop3Socket {
   std::vector<std::string> sent;
   std::string waiting;
   int closes = 0;
+  int tlsStarts = 0;
   bool open = false;
 };
 

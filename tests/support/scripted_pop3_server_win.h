@@ -34,15 +34,17 @@ class ScriptedPop3Server {
   // Ends the connection with an ordinary close, whatever the client has sent.
   static Step Close() { return {Step::Kind::kClose, {}}; }
 
-  // A whole session: the greeting, USER `mailbox` and PASS `password` accepted, `listReply` to "LIST 1".
+  // A server that knows no CAPA greets (and so offers no STLS).
+  static std::vector<Step> Greeting(std::string greeting) {
+    return {Send(std::move(greeting)), ExpectLine("CAPA\r\n"), Send("-ERR unknown command\r\n")};
+  }
+  // A whole session of such a server: USER `mailbox` and PASS `password` accepted, `listReply` to "LIST 1".
   static std::vector<Step> Session(const std::string& mailbox, const std::string& password, std::string listReply) {
-    return {Send("+OK POP3 bereit\r\n"),
-            ExpectLine("USER " + mailbox + "\r\n"),
-            Send("+OK\r\n"),
-            ExpectLine("PASS " + password + "\r\n"),
-            Send("+OK Logged in.\r\n"),
-            ExpectLine("LIST 1\r\n"),
-            Send(std::move(listReply))};
+    std::vector<Step> script = Greeting("+OK POP3 bereit\r\n");
+    script.insert(script.end(),
+                  {ExpectLine("USER " + mailbox + "\r\n"), Send("+OK\r\n"), ExpectLine("PASS " + password + "\r\n"),
+                   Send("+OK Logged in.\r\n"), ExpectLine("LIST 1\r\n"), Send(std::move(listReply))});
+    return script;
   }
 
   enum class Loopback { kIPv4, kIPv6 };

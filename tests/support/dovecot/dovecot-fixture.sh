@@ -6,11 +6,14 @@
 #                                              <state-folder>/fixture.env then names ports and accounts
 #   dovecot-fixture.sh stop <state-folder>    stops that server and removes the folder
 #
-# Beside plain POP3 the server speaks POP3 over implicit TLS, on port 995 when run as root, with a
-# certificate for "localhost" from a test CA made for this run (tls/ca.pem). Further instances, one
-# listener each, present certificates that a client must reject: self-signed, from an unknown CA that
-# is not sent along, and expired. Every key is made at start and removed at stop. Beside Dovecot,
-# scripted_tls_server.py plays the TLS cases that no real server plays, with the same certificates.
+# The plain POP3 server knows no TLS (an old server: no STLS). POP3 over implicit TLS runs on port 995
+# when run as root, with a certificate for "localhost" from a test CA made for this run (tls/ca.pem).
+# Further instances, one listener each, present certificates that a client must reject: self-signed,
+# from an unknown CA that is not sent along, and expired. Two more refuse a login in clear and offer
+# STLS, as Debian's Dovecot does, on 127.0.0.7 (port 110 when run as root): a client on 127.0.0.1 is
+# not local to them. One has a certificate for that address from the test CA, the other a self-signed
+# one. Every key is made at start and removed at stop. Beside Dovecot, scripted_tls_server.py plays
+# the TLS cases that no real server plays, with the same certificates.
 set -euo pipefail
 
 # The accounts, in this one place; fixture.env hands them to the test programs.
@@ -20,12 +23,15 @@ readonly UMLAUT_USER=umlaut UMLAUT_PASS='Größe€'   # the password travels as
 readonly WRONG_PASS=Falsch-9                       # right for no account
 
 readonly HOST=127.0.0.1
+readonly STLS_HOST=127.0.0.7
 readonly START_ATTEMPTS=5
 # Port 995 may be held by the server of another test run on this machine, for as long as that run's
 # tests need it: wait for it, one attempt a second.
 readonly TLS_PORT_ATTEMPTS=300
 # The instances that present a certificate to be rejected.
 readonly REJECTED_INSTANCES=(selfsigned unknownca expired)
+# The instances that offer STLS and refuse a login in clear; the certificate has the instance's name.
+readonly STLS_INSTANCES=(stls stlsselfsigned)
 readonly GREETING_WAIT_SECONDS=30
 
 usage() {
@@ -62,7 +68,7 @@ stop_server() {
   local state=$1 server instance pid tenths masters=()
   server=$(server_folder_of "$state")
   if [ -n "$server" ]; then
-    for instance in main "${REJECTED_INSTANCES[@]}"; do
+    for instance in main plain "${REJECTED_INSTANCES[@]}" "${STLS_INSTANCES[@]}"; do
       pid=$(instance_master "$state" "$server" "$instance")
       # A master ends its own children when it is asked to stop; all are asked at once.
       [ -n "$pid" ] && kill -TERM "$pid" 2>/dev/null && masters+=("$pid")
@@ -87,13 +93,14 @@ stop_server() {
   rmdir "$state" 2>/dev/null || true
 }
 
-port_answers() { (exec 3<>"/dev/tcp/$HOST/$1") 2>/dev/null; }
+# port_answers <port> [<address>]
+port_answers() { (exec 3<>"/dev/tcp/${2:-$HOST}/$1") 2>/dev/null; }
 
 pick_port() {
   local port
   while :; do
     port=$(((RANDOM * 32768 + RANDOM) % 40000 + 20000))
-    port_answers "$port" || break
+    port_answers "$port" || port_answers "$port" "$STLS_HOST" || break
   done
   echo "$port"
 }
@@ -120,6 +127,8 @@ unchrooted_services() {
 }
 
 # write_config <state> <server> <instance> <plain port or 0> <TLS port or 0> <certificate name>
+# The settings that make an instance differ come as variables: LISTEN (addresses), SSL ("no": no
+# TLS at all; "yes": STLS offered on the plain listener) and PLAINTEXT_AUTH_DISABLED.
 write_config() {
   local state=$1 server=$2 instance=$3 port=$4 tls_port=$5 certificate=$6 suffix
   suffix=$(instance_suffix "$instance")
@@ -130,14 +139,14 @@ base_dir = $server/run$suffix
 state_dir = $server/lib$suffix
 log_path = $state/dovecot$suffix.log
 protocols = pop3
-listen = $(listen_addresses)
+listen = ${LISTEN:-$(listen_addresses)}
 
-# Only the listener with "ssl = yes" speaks TLS; the plain one stays plain.
-ssl = yes
+# The listener with "ssl = yes" speaks TLS from the start; a plain one offers STLS unless "ssl = no".
+ssl = ${SSL:-yes}
 ssl_cert = <$state/tls/$certificate.pem
 ssl_key = <$state/tls/$certificate.key
 ssl_min_protocol = TLSv1.2
-disable_plaintext_auth = no
+disable_plaintext_auth = ${PLAINTEXT_AUTH_DISABLED:-no}
 auth_mechanisms = plain
 # A wrong password is answered at once; the tests need no brute-force brake.
 auth_failure_delay = 0
@@ -218,6 +227,9 @@ PBW_DOVECOT_TLS_PORT=$tls_port
 PBW_DOVECOT_SELFSIGNED_PORT=${REJECTED_PORTS[selfsigned]}
 PBW_DOVECOT_UNKNOWNCA_PORT=${REJECTED_PORTS[unknownca]}
 PBW_DOVECOT_EXPIRED_PORT=${REJECTED_PORTS[expired]}
+PBW_DOVECOT_STLS_HOST=$STLS_HOST
+PBW_DOVECOT_STLS_PORT=${PLAIN_PORTS[stls]}
+PBW_DOVECOT_STLS_SELFSIGNED_PORT=${PLAIN_PORTS[stlsselfsigned]}
 PBW_DOVECOT_TEST_CA=$state/tls/ca.pem
 PBW_DOVECOT_GREETING_CLOSE_PORT=${SCRIPTED_PORTS[GREETING_CLOSE]}
 PBW_DOVECOT_FLOOD_PORT=${SCRIPTED_PORTS[FLOOD]}
@@ -311,6 +323,8 @@ make_certificates() {
   make_certificate "$folder" unknownca localhost otherca "$leaf"
   make_certificate "$folder" expired localhost ca "$leaf" 20200101000000Z 20210101000000Z
   make_certificate "$folder" address localhost ca "${leaf/DNS:localhost/IP:127.0.0.1,IP:::1}"
+  make_certificate "$folder" stls "$STLS_HOST" ca "${leaf/DNS:localhost/IP:$STLS_HOST}"
+  make_certificate "$folder" stlsselfsigned "$STLS_HOST" self "${leaf/DNS:localhost/IP:$STLS_HOST}"
   # The server's key files are read by Dovecot's master alone; none is of any use beyond this run.
   chmod 600 "$folder"/*.key
 }
@@ -328,16 +342,37 @@ start_instance() {
   return 1
 }
 
+# waits_for_fixed_port <port> <attempt>: true (after a second) while a fixed port may yet come free.
+waits_for_fixed_port() {
+  ((${2} == 1)) && echo "dovecot-fixture: port $1 is taken; waiting for it" >&2
+  sleep 1
+}
+
+# The implicit TLS instance; its port may be the fixed 995.
 start_main_instance() {
   local state=$1 server=$2 attempt
   for ((attempt = 1; attempt <= TLS_PORT_ATTEMPTS; attempt++)); do
-    MAIN_PORT=$(pick_port)
     if [ "$(id -u)" -eq 0 ]; then MAIN_TLS_PORT=995; else MAIN_TLS_PORT=$(pick_port); fi
-    start_instance "$state" "$server" main "$MAIN_PORT" "$MAIN_TLS_PORT" localhost && return 0
-    ((attempt == 1)) && echo "dovecot-fixture: port $MAIN_TLS_PORT is taken; waiting for it" >&2
-    sleep 1
+    start_instance "$state" "$server" main 0 "$MAIN_TLS_PORT" localhost && return 0
+    waits_for_fixed_port "$MAIN_TLS_PORT" "$attempt"
   done
   show_log_and_fail "$state" "dovecot did not start: port $MAIN_TLS_PORT stays taken"
+}
+
+# start_plain_instance <state> <server> <instance> <certificate> [<fixed port>]: one plain listener,
+# its port in PLAIN_PORTS; LISTEN, SSL and PLAINTEXT_AUTH_DISABLED as for write_config.
+start_plain_instance() {
+  local state=$1 server=$2 instance=$3 certificate=$4 fixed=${5:-} attempt port attempts=$START_ATTEMPTS
+  [ -n "$fixed" ] && attempts=$TLS_PORT_ATTEMPTS
+  for ((attempt = 1; attempt <= attempts; attempt++)); do
+    port=${fixed:-$(pick_port)}
+    if start_instance "$state" "$server" "$instance" "$port" 0 "$certificate"; then
+      PLAIN_PORTS[$instance]=$port
+      return 0
+    fi
+    [ -n "$fixed" ] && waits_for_fixed_port "$port" "$attempt"
+  done
+  show_log_and_fail "$state" "dovecot ($instance) did not start"
 }
 
 start_rejected_instance() {
@@ -366,10 +401,11 @@ start_scripted_tls_server() {
   while IFS== read -r name port; do SCRIPTED_PORTS[$name]=$port; done <"$state/scripted-tls.ports"
 }
 
+# wait_for_port <port> [<address>]
 wait_for_port() {
-  local port=$1 deadline=$((SECONDS + GREETING_WAIT_SECONDS))
+  local port=$1 address=${2:-$HOST} deadline=$((SECONDS + GREETING_WAIT_SECONDS))
   while ((SECONDS < deadline)); do
-    port_answers "$port" && return 0
+    port_answers "$port" "$address" && return 0
     sleep 0.1
   done
   return 1
@@ -377,7 +413,7 @@ wait_for_port() {
 
 start_server() {
   local state=$1 server instance
-  declare -gA REJECTED_PORTS=()
+  declare -gA REJECTED_PORTS=() PLAIN_PORTS=()
   # A run that ended without its cleanup may have left a server behind.
   stop_server "$state"
   mkdir -p "$state"
@@ -388,11 +424,24 @@ start_server() {
   make_mailboxes "$server"
   make_certificates "$state"
   start_main_instance "$state" "$server"
+  SSL=no start_plain_instance "$state" "$server" plain localhost
+  MAIN_PORT=${PLAIN_PORTS[plain]}
   for instance in "${REJECTED_INSTANCES[@]}"; do start_rejected_instance "$state" "$server" "$instance"; done
+  local stls_port=""
+  [ "$(id -u)" -eq 0 ] && stls_port=110
+  for instance in "${STLS_INSTANCES[@]}"; do
+    LISTEN=$STLS_HOST PLAINTEXT_AUTH_DISABLED=yes start_plain_instance "$state" "$server" "$instance" "$instance" \
+      "$stls_port"
+    stls_port=""
+  done
   start_scripted_tls_server "$state"
   wait_for_greeting "$MAIN_PORT" || show_log_and_fail "$state" "no \"+OK\" greeting on $HOST:$MAIN_PORT"
   for port in "$MAIN_TLS_PORT" "${REJECTED_PORTS[@]}"; do
     wait_for_port "$port" || show_log_and_fail "$state" "nothing listens on $HOST:$port"
+  done
+  for instance in "${STLS_INSTANCES[@]}"; do
+    wait_for_port "${PLAIN_PORTS[$instance]}" "$STLS_HOST" ||
+      show_log_and_fail "$state" "nothing listens on $STLS_HOST:${PLAIN_PORTS[$instance]}"
   done
   write_environment "$state" "$MAIN_PORT" "$MAIN_TLS_PORT"
   echo "dovecot-fixture: POP3 on $HOST:$MAIN_PORT, POP3 over TLS on $HOST:$MAIN_TLS_PORT, state in $state"

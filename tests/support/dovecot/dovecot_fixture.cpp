@@ -49,6 +49,9 @@ DovecotFixture LoadDovecotFixture() {
   fixture.tls.greetingClosePort = Port(settings, "GREETING_CLOSE_PORT");
   fixture.tls.floodPort = Port(settings, "FLOOD_PORT");
   fixture.tls.addressPort = Port(settings, "ADDRESS_PORT");
+  fixture.stls.host = Setting(settings, "STLS_HOST");
+  fixture.stls.port = Port(settings, "STLS_PORT");
+  fixture.stls.selfSignedPort = Port(settings, "STLS_SELFSIGNED_PORT");
   fixture.tls.testCaFile = std::string(PBW_DOVECOT_HOST_ROOT) + Setting(settings, "TEST_CA");
   fixture.full = Account(settings, "FULL");
   fixture.empty = Account(settings, "EMPTY");

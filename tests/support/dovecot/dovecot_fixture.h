@@ -26,10 +26,19 @@ struct DovecotTls {
   std::uint16_t addressPort = 0;        // from the test CA for 127.0.0.1 and ::1 only; "+OK bereit\r\n"
 };
 
+// Servers that refuse a login in clear and offer STLS, on an address of their own that the client's
+// address (127.0.0.1) does not count as local. Their certificates name only that address.
+struct DovecotStls {
+  std::string host;
+  std::uint16_t port = 0;            // 110 when run as root; a certificate from the test CA
+  std::uint16_t selfSignedPort = 0;  // a self-signed certificate
+};
+
 struct DovecotFixture {
   std::string host;
-  std::uint16_t port = 0;
+  std::uint16_t port = 0;  // plain POP3 without STLS
   DovecotTls tls;
+  DovecotStls stls;
   DovecotAccount full;    // one message waiting
   DovecotAccount empty;   // no message
   DovecotAccount umlaut;  // a password beyond ASCII, no message
