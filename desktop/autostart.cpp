@@ -19,7 +19,8 @@ void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
     box.SetValue(1);
   } else {
     // Ready only afterwards: showing the existing entry is not the user's choice.
-    box.SetValue(system.HasRunEntry(kAutostartEntryName) ? 1 : 0);
+    const bool runs = system.HasRunEntry(kAutostartEntryName) && !system.IsRunEntryDisabled(kAutostartEntryName);
+    box.SetValue(runs ? 1 : 0);
     box.SetTag(kAutostartReady);
   }
 }
@@ -32,6 +33,8 @@ void ApplyAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
   } else {
     system.RemoveRunEntry(kAutostartEntryName);
   }
+  // A ticked box turns a disabled entry on again; an unticked one leaves no mark behind.
+  system.ClearRunEntryMark(kAutostartEntryName);
 }
 
 }  // namespace pbw
