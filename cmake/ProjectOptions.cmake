@@ -19,6 +19,14 @@ if(PBW_SANITIZE AND NOT WIN32)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(MSVC)
+  # One self-contained executable, as with mingw: the C runtime linked in, no VC++ redistributable.
+  set(CMAKE_MSVC_RUNTIME_LIBRARY MultiThreaded)
+  # The resource script embeds the program's manifest; a second one from the linker would collide
+  # with it (CVT1100, LNK1123).
+  add_link_options(/MANIFEST:NO)
+endif()
+
 if(MINGW)
   # One self-contained executable: no libstdc++ or winpthread DLLs beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)
