@@ -24,8 +24,8 @@ constexpr wchar_t kClassName[] = L"PbwInfoFormFreeware";
 // A fixed dialog frame without minimise and maximise boxes.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// Long captions wrap within the narrow buttons. BS_NOTIFY reports focus changes, so that the focused
-// button can show that Enter presses it.
+// Long captions come in several lines, which only a multi-line button shows. BS_NOTIFY reports focus
+// changes, so that the focused button can show that Enter presses it.
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
@@ -39,6 +39,17 @@ HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
 }
 
 }  // namespace
+
+// The caption broken into the lines that fit its button in the button's font. A button left to wrap
+// the text itself may break it more often than the text needs (Wine does) and lose the last line
+// below its edge.
+std::wstring InfoFormFreeware::FittedCaption(const wchar_t* caption, const TwipsRect& place) const {
+  const RECT r = TwipsToPixels(place);
+  const int width = r.right - r.left - 2 * ::MulDiv(kPushButtonTextInset, SystemDpiY(), 96);
+  const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  const GdiSelection font(dc.get(), buttonFont_.get());
+  return BreakCaptionToWidth(dc.get(), caption, width);
+}
 
 HWND InfoFormFreeware::HiddenOwner() {
   if (!::IsWindow(owner_.get())) {
@@ -63,8 +74,9 @@ void InfoFormFreeware::CreateControls() {
   // Created left to right: the creation order is the keyboard order.
   buttonFont_ = CreateLayoutFont(kLayoutFont);
   for (const ButtonSpec& entry : kButtons) {
-    const HWND button = CreateChild(window, L"BUTTON", entry.caption, BS_PUSHBUTTON | kButtonStyle,
-                                    {entry.left, kButtonTop, entry.width, kButtonHeight}, ButtonId(entry.index));
+    const TwipsRect place{entry.left, kButtonTop, entry.width, kButtonHeight};
+    const HWND button = CreateChild(window, L"BUTTON", FittedCaption(entry.caption, place).c_str(),
+                                    BS_PUSHBUTTON | kButtonStyle, place, ButtonId(entry.index));
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
   }
   focus_ = ::GetDlgItem(window, ButtonId(kButtons.front().index));

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "common/bound_window_win.h"
 #include "common/program_lifetime_win.h"
+#include "common/twips.h"
 #include "common/unique_handle_win.h"
 
 namespace pbw {
@@ -32,6 +35,7 @@ class InfoFormFreeware {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND HiddenOwner();
+  std::wstring FittedCaption(const wchar_t* caption, const TwipsRect& place) const;
   void CreateControls();
   void Form_Load();
   void Btn_Click(short index);

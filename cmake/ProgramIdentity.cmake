@@ -22,6 +22,12 @@ set(PBW_LEGAL_TRADEMARKS "${PBW_PRODUCT_NAME} ist ein Warenzeichen von ${PBW_MAK
 # The manifest names the program by the maker's first word and the product ("Trelvik.PostboxWatchman").
 string(REGEX MATCH "^[^ ]+" maker_first_word "${PBW_MAKER_NAME}")
 set(PBW_MANIFEST_NAME "${maker_first_word}.${PBW_PRODUCT_NAME}")
+# Windows refuses to start a program whose manifest names another processor than its own.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(PBW_MANIFEST_ARCHITECTURE amd64)
+else()
+  set(PBW_MANIFEST_ARCHITECTURE x86)
+endif()
 
 set(PBW_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/resources/program_identity_values.h.in"

@@ -19,6 +19,14 @@ if(PBW_SANITIZE AND NOT WIN32)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(MSVC)
+  # One self-contained executable, as with mingw: the C runtime linked in, no VC++ redistributable.
+  set(CMAKE_MSVC_RUNTIME_LIBRARY MultiThreaded)
+  # The resource script embeds the program's manifest; a second one from the linker would collide
+  # with it (CVT1100, LNK1123).
+  add_link_options(/MANIFEST:NO)
+endif()
+
 if(MINGW)
   # One self-contained executable: no libstdc++ or winpthread DLLs beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)
@@ -58,4 +66,28 @@ function(pbw_test name)
     include(GoogleTest)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
+endfunction()
+
+# Test properties for the tests of a GoogleTest program whose names (Suite.Test) match MATCHING, or
+# for all of them. Under Wine the program is one CTest entry and takes them as a whole; natively the
+# single tests are known only once CTest has had GoogleTest list them.
+function(pbw_test_properties target)
+  cmake_parse_arguments(P "" "MATCHING" "PROPERTIES" ${ARGN})
+  if(CMAKE_CROSSCOMPILING)
+    set_tests_properties(${target} PROPERTIES ${P_PROPERTIES})
+    return()
+  endif()
+  if(NOT P_MATCHING)
+    set(P_MATCHING ".")
+  endif()
+  string(SHA1 id "${ARGN}")
+  string(JOIN " " properties ${P_PROPERTIES})
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}_${id}.cmake)
+  file(WRITE ${script}
+       "foreach(test IN LISTS ${target}_TESTS)\n"
+       "  if(test MATCHES [=[${P_MATCHING}]=])\n"
+       "    set_tests_properties(\${test} PROPERTIES ${properties})\n"
+       "  endif()\n"
+       "endforeach()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

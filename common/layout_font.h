@@ -12,8 +12,10 @@ struct LayoutFont {
   bool bold = false;
 };
 
-// 8.25-point "MS Sans Serif": every control's face unless its layout names another.
-inline constexpr LayoutFont kLayoutFont{L"MS Sans Serif", 165};
-inline constexpr LayoutFont kLayoutBoldFont{L"MS Sans Serif", 165, true};
+// 8.25-point "Microsoft Sans Serif": every control's face unless its layout names another. It is
+// the scalable twin of the bitmap font "MS Sans Serif", with its design and metrics; the bitmap font
+// has a few fixed sizes only, and at any scale above 100 % its text would look jagged and small.
+inline constexpr LayoutFont kLayoutFont{L"Microsoft Sans Serif", 165};
+inline constexpr LayoutFont kLayoutBoldFont{L"Microsoft Sans Serif", 165, true};
 
 }  // namespace pbw

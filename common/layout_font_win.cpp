@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/caption_lines.h"
 #include "common/twips.h"
 #include "common/twips_win.h"
 
@@ -21,6 +22,14 @@ LOGFONTW LayoutLogFont(const LayoutFont& font, int dotsPerInch) {
 UniqueFont CreateLayoutFont(const LayoutFont& font) {
   const LOGFONTW logFont = LayoutLogFont(font, SystemDpiY());
   return UniqueFont(::CreateFontIndirectW(&logFont));
+}
+
+std::wstring BreakCaptionToWidth(HDC dc, std::wstring_view caption, int width) {
+  return BreakCaption(caption, [dc, width](std::wstring_view line) {
+    RECT needed{0, 0, 0, 0};
+    ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &needed, DT_CALCRECT | DT_SINGLELINE);
+    return needed.right <= width;
+  });
 }
 
 }  // namespace pbw

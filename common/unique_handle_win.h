@@ -110,9 +110,11 @@ class GdiSelection {
 };
 
 // COM on this thread for one scope. A thread that already lives in another apartment keeps it.
+// Without OLE1's DDE, which the shell's documents and links do not need.
 class ComApartment {
  public:
-  ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment()
+      : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
   ~ComApartment() {

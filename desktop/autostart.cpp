@@ -34,7 +34,7 @@ void LoadAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
     const bool hasEntry = system.HasRunEntry(kAutostartEntryName);
     if (hasEntry) QuoteOldRunEntry(system);
     // Ready only afterwards: showing the existing entry is not the user's choice.
-    box.SetValue(hasEntry ? 1 : 0);
+    box.SetValue(hasEntry && !system.IsRunEntryDisabled(kAutostartEntryName) ? 1 : 0);
     box.SetTag(kAutostartReady);
   }
 }
@@ -47,6 +47,8 @@ void ApplyAutostartState(AutostartCheckBox& box, AutostartSystem& system) {
   } else {
     system.RemoveRunEntry(kAutostartEntryName);
   }
+  // A ticked box turns a disabled entry on again; an unticked one leaves no mark behind.
+  system.ClearRunEntryMark(kAutostartEntryName);
 }
 
 }  // namespace pbw

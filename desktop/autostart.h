@@ -1,6 +1,7 @@
 #pragma once
-// Start with Windows: the "&Autostart" check box mirrors the current user's Run entry, and an
-// old shortcut in the Startup folder is replaced by such an entry at start-up.
+// Start with Windows: the "&Autostart" check box tells whether Windows will start the program, that
+// is whether the current user's Run entry exists and is not turned off in the system's list of
+// start-up programs; an old shortcut in the Startup folder is replaced by such an entry at start-up.
 
 #include <string>
 
@@ -39,6 +40,10 @@ class AutostartSystem {
   virtual std::wstring RunEntry(const std::wstring& entryName) = 0;
   virtual void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) = 0;
   virtual void RemoveRunEntry(const std::wstring& entryName) = 0;
+  // Whether the user turned the entry off in the system's list of start-up programs, which keeps
+  // the entry and marks it disabled; without a mark the entry runs.
+  virtual bool IsRunEntryDisabled(const std::wstring& entryName) = 0;
+  virtual void ClearRunEntryMark(const std::wstring& entryName) = 0;
 };
 
 inline constexpr wchar_t kAutostartEntryName[] = L"PostboxWatchman";

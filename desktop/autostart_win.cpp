@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "desktop/ordinary_file_win.h"
 #include "desktop/program_location_win.h"
 #include "desktop/registry_access_win.h"
@@ -11,6 +13,10 @@ namespace pbw {
 namespace {
 
 constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// Where Task Manager and the Settings app keep their switch for each Run entry: a binary value of
+// the entry's name whose first byte is odd when the entry is turned off.
+constexpr wchar_t kStartupApprovedKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // The program keeps its entry for the current user and for every start, not just the next.
 constexpr bool kForAllUsers = false;
@@ -50,6 +56,15 @@ void WindowsAutostartSystem::SetRunEntry(const std::wstring& entryName, const st
 
 void WindowsAutostartSystem::RemoveRunEntry(const std::wstring& entryName) {
   pbw::RemoveRunEntry(entryName, kForAllUsers, kRunOnce);
+}
+
+bool WindowsAutostartSystem::IsRunEntryDisabled(const std::wstring& entryName) {
+  const std::optional<RegistryValue> mark = RegReadValue(HKEY_CURRENT_USER, kStartupApprovedKey, entryName);
+  return mark && mark->type == REG_BINARY && !mark->text.empty() && (mark->text.front() & 1) != 0;
+}
+
+void WindowsAutostartSystem::ClearRunEntryMark(const std::wstring& entryName) {
+  RegRemoveValue(HKEY_CURRENT_USER, kStartupApprovedKey, entryName);
 }
 
 void LoadAutostartState(AutostartCheckBox& box) {

@@ -20,6 +20,8 @@ class WindowsAutostartSystem : public AutostartSystem {
   std::wstring RunEntry(const std::wstring& entryName) override;
   void SetRunEntry(const std::wstring& entryName, const std::wstring& commandLine) override;
   void RemoveRunEntry(const std::wstring& entryName) override;
+  bool IsRunEntryDisabled(const std::wstring& entryName) override;
+  void ClearRunEntryMark(const std::wstring& entryName) override;
 };
 
 // For the main window: its load handler and the check box's click handler.

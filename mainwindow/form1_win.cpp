@@ -10,6 +10,7 @@
 #include "helplinks/shell_launcher_win.h"
 #include "mainwindow/account_field_controls.h"
 #include "mainwindow/mail_client_dialog_win.h"
+#include "resources/picture_loading_win.h"
 #include "resources/program_identity.h"
 #include "resources/resource_ids.h"
 #include "settings/interval_choices.h"
@@ -43,10 +44,11 @@ class IntervalListFiller final : public IntervalListView {
   HWND comboBox_;
 };
 
-bool RegisterWindowClass(HINSTANCE instance, HICON icon) {
+bool RegisterWindowClass(HINSTANCE instance, HICON icon, HICON smallIcon) {
   WNDCLASSEXW windowClass{};
   windowClass.hInstance = instance;
   windowClass.hIcon = icon;
+  windowClass.hIconSm = smallIcon;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
@@ -107,8 +109,11 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
       scrambler_(scrambler),
       about_(about),
       lifetime_(lifetime),
-      icon_(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PBW), IMAGE_ICON, 32, 32, 0))) {
-  if (!RegisterWindowClass(instance, icon_.get())) return;
+      // Each at the system's size for the scale of the screen, drawn for that size, not shrunk or
+      // stretched by the shell.
+      icon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXICON))),
+      smallIcon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXSMICON))) {
+  if (!RegisterWindowClass(instance, icon_.get(), smallIcon_.get())) return;
   // Without the window the caller sees that it is not loaded.
   if (!window_.Create(kExStyle, kWindowClass, L"", kStyle, InitialPlacement(), nullptr, instance)) return;
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
@@ -206,7 +211,8 @@ void Form1::Form_Load() {
   FillIntervalList(intervalList, store_);
   LoadAutostartState(*autostartBox_);
   tray_.InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
-  tray_.AddTrayIcon(kTrayIconId, icon_.get(), kCaption);
+  // The notification area shows small icons.
+  tray_.AddTrayIcon(kTrayIconId, smallIcon_.get(), kCaption);
   HideForm();
 }
 

@@ -79,6 +79,7 @@ class Form1 {
   InfoFormFreeware& about_;
   ProgramLifetime& lifetime_;
   UniqueIcon icon_;
+  UniqueIcon smallIcon_;  // the caption's and the tray icon's
   // Before the window: the hook still sees the messages of the window's destruction.
   TrayIcon tray_;
   BoundWindow<Form1> window_{*this};

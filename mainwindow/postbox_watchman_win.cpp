@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about/info_form_freeware_win.h"
+#include "common/unique_handle_win.h"
 #include "desktop/autostart.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/form1_win.h"
@@ -15,6 +16,9 @@
 namespace pbw {
 
 int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
+  // The shell runs documents, web and mail links through COM on the calling thread (a mail app
+  // from the store answers only so); for the whole run, beyond every window.
+  const ComApartment com;
   const SingleInstance single;
   if (single.AlreadyRunning()) {
     // A user who starts the program again wants to see it; the Run entry at log-on does not.

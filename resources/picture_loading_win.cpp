@@ -75,6 +75,10 @@ UniqueBitmap LoadJpegResource(HINSTANCE instance, int id) {
   return DecodePicture(ResourceBytes(instance, id, RT_RCDATA));
 }
 
+UniqueIcon LoadIconResource(HINSTANCE instance, int id, int size) {
+  return UniqueIcon(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
+}
+
 UniqueBitmap LoadBitmapResource(HINSTANCE instance, int id) {
   return UniqueBitmap(
       static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));

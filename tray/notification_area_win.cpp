@@ -19,11 +19,11 @@ static_assert(kLayout.window == offsetof(NOTIFYICONDATAA, hWnd) && kLayout.iconI
 
 class ShellArea final : public NotificationArea {
  public:
-  void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override {
+  bool NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override {
     // The current structure is larger; its first 88 bytes are the first form, which cbSize names.
     NOTIFYICONDATAA data{};
     std::memcpy(&data, record.data(), record.size());
-    ::Shell_NotifyIconA(message, &data);
+    return ::Shell_NotifyIconA(message, &data) != FALSE;
   }
 };
 

@@ -11,8 +11,8 @@ namespace pbw {
 class NotificationArea {
  public:
   virtual ~NotificationArea() = default;
-  // Hands one record to the shell; the shell's answer is not examined.
-  virtual void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) = 0;
+  // Hands one record to the shell; false when the shell refused it.
+  virtual bool NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) = 0;
 };
 
 // The real notification area, through Shell_NotifyIconA.

@@ -36,22 +36,55 @@ void TrayIcon::InstallWindowHook(HWND window, TrayClickHandler onClick) {
 }
 
 void TrayIcon::RemoveWindowHook() {
+  StopAddRetries();
   ::SetWindowLongPtrW(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc_));
   ::RemovePropW(hookedWindow_, kTrayProperty);
 }
 
-void TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
+bool TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
   const std::string ansiTip = CodePageFromWide(tip, CP_ACP);
-  area_.NotifyIcon(message, MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}, sizeof(HWND)));
+  return area_.NotifyIcon(
+      message, MakeNotifyIconRecord({HandleValue(hookedWindow_), iconId, HandleValue(icon), ansiTip}, sizeof(HWND)));
 }
 
 void TrayIcon::AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip) {
   addedIcon_ = AddedIcon{iconId, icon, std::wstring(tip)};
-  NotifyIconCall(kNotifyIconAdd, iconId, icon, tip);
+  OfferRememberedIcon();
+}
+
+bool TrayIcon::AddRememberedIcon() {
+  return NotifyIconCall(kNotifyIconAdd, addedIcon_->iconId, addedIcon_->icon, addedIcon_->tip);
+}
+
+void TrayIcon::OfferRememberedIcon() {
+  StopAddRetries();
+  if (AddRememberedIcon()) return;
+  // At log-on the shell refuses icons while its task bar, which already exists, is not ready; no
+  // "TaskbarCreated" follows then.
+  addRetriesLeft_ = kTrayAddRetries;
+  ::SetTimer(hookedWindow_, kTrayAddRetryTimerId, kTrayAddRetryPeriodMs, nullptr);
+}
+
+void TrayIcon::OnAddRetryTimer() {
+  if (addRetriesLeft_ == 0) return;  // queued before the timer stopped
+  if (AddRememberedIcon() || addRetriesLeft_ == 1) {
+    StopAddRetries();
+  } else {
+    --addRetriesLeft_;
+  }
+}
+
+void TrayIcon::StopAddRetries() {
+  if (addRetriesLeft_ == 0) return;
+  addRetriesLeft_ = 0;
+  ::KillTimer(hookedWindow_, kTrayAddRetryTimerId);
 }
 
 void TrayIcon::RemoveTrayIcon(std::uint32_t iconId) {
-  if (addedIcon_ && addedIcon_->iconId == iconId) addedIcon_.reset();
+  if (addedIcon_ && addedIcon_->iconId == iconId) {
+    addedIcon_.reset();
+    StopAddRetries();
+  }
   // A delete record is filled like every other; the shell looks only at the window and the id.
   NotifyIconCall(kNotifyIconDelete, iconId, reinterpret_cast<HICON>(std::uintptr_t{1}), L"");
 }
@@ -64,11 +97,13 @@ LRESULT CALLBACK TrayIcon::TrayWindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kTrayAddRetryTimerId) {
+    OnAddRetryTimer();
+    return 0;
+  }
   if (message != kTrayCallbackMessage) {
     // A restarted shell has lost every icon.
-    if (message == TaskbarCreatedMessage() && addedIcon_) {
-      NotifyIconCall(kNotifyIconAdd, addedIcon_->iconId, addedIcon_->icon, addedIcon_->tip);
-    }
+    if (message == TaskbarCreatedMessage() && addedIcon_) OfferRememberedIcon();
     return ::CallWindowProcW(previousWindowProc_, window, message, wParam, lParam);
   }
   // Whoever sent it, message 1024 is an icon notification and ends here. A double click has

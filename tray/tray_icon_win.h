@@ -2,7 +2,8 @@
 // The program's icon in the notification area, and the replacement window procedure of the main
 // window that takes the icon's notifications (message 1024) and passes every other message to the
 // procedure it replaced. One object per hooked window: it remembers the window, the replaced
-// procedure and the added icon, so that a restarted shell gets the icon again.
+// procedure and the added icon, so that a restarted shell gets the icon again, and so that an icon
+// the shell refused (at log-on, before the task bar is ready) is offered again.
 
 #include <windows.h>
 
@@ -26,6 +27,12 @@ TrayMouseAction TrayMouseActionFor(std::uint32_t mouseMessage);
 // What a press on the tray icon does; the owner of the hooked window decides.
 using TrayClickHandler = std::function<void(std::uint32_t iconId)>;
 
+// The hooked window's timer that offers a refused icon again: every 2 s for two minutes. The hook
+// takes its ticks; the window's owner must not use the id for a timer of its own.
+inline constexpr UINT_PTR kTrayAddRetryTimerId = 0x5442;
+inline constexpr UINT kTrayAddRetryPeriodMs = 2000;
+inline constexpr int kTrayAddRetries = 60;
+
 class TrayIcon {
  public:
   explicit TrayIcon(NotificationArea& area = ShellNotificationArea()) : area_(area) {}
@@ -42,12 +49,14 @@ class TrayIcon {
   // The window whose procedure was replaced; null before the first install.
   HWND HookedWindow() const { return hookedWindow_; }
 
-  // Builds the record (tip in the ANSI code page) and hands it to the notification area. Every
-  // record names the hooked window, so the icon's notifications reach the hook.
-  void NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip);
-  // Adds the icon and remembers it, so that it can be added again after the shell restarts.
+  // Builds the record (tip in the ANSI code page) and hands it to the notification area; false when
+  // the shell refused it. Every record names the hooked window, so the icon's notifications reach
+  // the hook.
+  bool NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip);
+  // Adds the icon and remembers it, so that it can be added again after the shell restarts. Needs the
+  // hook: a refused add is tried again on the hooked window's timer until the shell takes it.
   void AddTrayIcon(std::uint32_t iconId, HICON icon, std::wstring_view tip);
-  // Deletes the icon and forgets it. Harmless when the icon does not exist.
+  // Deletes the icon, forgets it and stops offering it. Harmless when the icon does not exist.
   void RemoveTrayIcon(std::uint32_t iconId);
 
   static LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,12 +70,18 @@ class TrayIcon {
   };
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool AddRememberedIcon();
+  // Adds the remembered icon; when the shell refuses it, the retry timer runs.
+  void OfferRememberedIcon();
+  void OnAddRetryTimer();
+  void StopAddRetries();
 
   NotificationArea& area_;
   HWND hookedWindow_ = nullptr;
   WNDPROC previousWindowProc_ = nullptr;
   TrayClickHandler clickHandler_;
   std::optional<AddedIcon> addedIcon_;
+  int addRetriesLeft_ = 0;  // more than 0 while the retry timer runs
 };
 
 }  // namespace pbw

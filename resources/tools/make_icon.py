@@ -1,9 +1,10 @@
-#!/usr/bin/env python3
-"""Draws the program's icon, a yellow postbox with a letter in its slot, as a 16-colour .ico
-with a 32 x 32 and a 16 x 16 image. Run it to regenerate resources/pbw.ico."""
+"""The program icon's drawing, a yellow postbox with a letter in its slot and a red new-mail signal,
+for make_pictures.py, which writes it into pbw.ico and, with a badge, into about.ico.
 
-import struct
-import sys
+The postbox is laid out on a grid of 32 cells and drawn afresh for every icon size, not scaled from
+another size: straight edges fall on whole pixels, outlines are whole pixels wide at every size, the
+round parts are smoothed by sampling each pixel many times, and the envelope's flap, too fine for
+the smallest sizes, is left out there."""
 
 PALETTE = [  # index: (R, G, B)
     (0, 0, 0),        # 0 outline
@@ -15,77 +16,105 @@ PALETTE = [  # index: (R, G, B)
     (200, 30, 30),    # 6 signal red
     (150, 150, 160),  # 7 grey
     (90, 90, 100),    # 8 dark grey
-    (0, 0, 0), (0, 0, 0), (0, 0, 0), (0, 0, 0), (0, 0, 0), (0, 0, 0), (0, 0, 0),
 ]
-CLEAR = None
+OUTLINE, YELLOW, SHADE, HIGHLIGHT, LETTER, SLOT, RED, GREY, DARK_GREY = range(9)
+
+SAMPLES = 5  # per pixel and direction
+
+
+class Layout:
+    """The postbox's parts at one size, in pixels: grid positions rounded to whole pixels."""
+
+    def __init__(self, size):
+        self.size = size
+        self.unit = size / 32
+        self.line = max(1, round(size / 32))  # the outline's width
+
+    def at(self, cells):
+        return round(cells * self.unit)
+
+    def rect(self, x0, y0, x1, y1, inset=0):
+        return (self.at(x0) + inset, self.at(y0) + inset, self.at(x1) - inset, self.at(y1) - inset)
+
+
+def in_rect(u, v, r):
+    return r[0] <= u < r[2] and r[1] <= v < r[3]
+
+
+def in_disc(u, v, cx, cy, radius):
+    return (u - cx) ** 2 + (v - cy) ** 2 <= radius ** 2
+
+
+def shapes(size):
+    """The parts in painting order, each as (colour index, test of a point in pixels)."""
+    g = Layout(size)
+    w = g.line
+    # The body: a box with a round top, whose centre and radius follow the box's rounded edges.
+    left, top, right, bottom = g.rect(4, 11, 28, 28)
+    cx, radius = (left + right) / 2, (right - left) / 2
+
+    def body(u, v, inset):
+        return (left + inset <= u < right - inset and v < bottom - inset
+                and (v >= top or in_disc(u, v, cx, top, radius - inset)))
+
+    post = g.rect(14, 26, 18, 31)
+    foot = g.rect(10, 30, 22, 32)
+    shade = g.rect(23, 0, 28, 28)
+    highlight = g.rect(6, 10, 8, 25)
+    slot = g.rect(8, 12, 24, 15)
+    letter = g.rect(10.5, 7, 21.5, 14)
+    plate = g.rect(10, 18, 22, 24)
+    signal = (g.at(26), g.at(6), 4.5 * g.unit + w / 2)
+    parts = [
+        (DARK_GREY, lambda u, v: in_rect(u, v, post)),
+        (OUTLINE, lambda u, v: in_rect(u, v, foot)),
+        (OUTLINE, lambda u, v: body(u, v, 0)),
+        (YELLOW, lambda u, v: body(u, v, w)),
+        (SHADE, lambda u, v: body(u, v, w) and in_rect(u, v, shade)),
+        (HIGHLIGHT, lambda u, v: in_rect(u, v, highlight)),
+        (SLOT, lambda u, v: in_rect(u, v, slot)),
+        (OUTLINE, lambda u, v: in_rect(u, v, letter)),
+        (LETTER, lambda u, v: in_rect(u, v, g.rect(10.5, 7, 21.5, 14, w))),
+    ]
+    if size >= 24:  # the flap: a V from the letter's top corners to its middle
+        inner = g.rect(10.5, 7, 21.5, 14, w)
+        mid_x, depth = (inner[0] + inner[2]) / 2, (inner[3] - inner[1]) * 0.55
+
+        def flap(u, v):
+            if not in_rect(u, v, inner):
+                return False
+            edge = inner[1] + depth * (1 - abs(u - mid_x) / ((inner[2] - inner[0]) / 2))
+            return abs(v - edge) <= w * 0.6
+        parts.append((GREY, flap))
+    parts += [
+        (OUTLINE, lambda u, v: in_rect(u, v, plate)),
+        (HIGHLIGHT, lambda u, v: in_rect(u, v, g.rect(10, 18, 22, 24, w))),
+        (OUTLINE, lambda u, v: in_disc(u, v, *signal)),
+        (RED, lambda u, v: in_disc(u, v, signal[0], signal[1], signal[2] - w)),
+    ]
+    return parts
 
 
 def draw(size):
-    s = size / 32.0
-    px = [[CLEAR] * size for _ in range(size)]
-
-    def rect(x0, y0, x1, y1, c):
-        for y in range(round(y0 * s), round(y1 * s)):
-            for x in range(round(x0 * s), round(x1 * s)):
-                if 0 <= x < size and 0 <= y < size:
-                    px[y][x] = c
-
-    def disc(cx, cy, r, c):
-        for y in range(size):
-            for x in range(size):
-                if ((x + 0.5) / s - cx) ** 2 + ((y + 0.5) / s - cy) ** 2 <= r * r:
-                    px[y][x] = c
-
-    # post and foot
-    rect(14, 26, 18, 31, 8)
-    rect(10, 30, 22, 32, 0)
-    # body with a rounded top: outline, fill, shade on the right, highlight on the left
-    disc(16, 11, 12, 0)
-    rect(4, 11, 28, 28, 0)
-    disc(16, 11, 11, 1)
-    rect(5, 11, 27, 27, 1)
-    rect(23, 9, 27, 27, 2)
-    rect(6, 10, 8, 25, 3)
-    # slot and the letter sticking out of it
-    rect(8, 12, 24, 15, 5)
-    rect(10, 7, 22, 14, 0)
-    rect(11, 8, 21, 13, 4)
-    for i in range(4):  # envelope flap
-        rect(11 + i * 1.25, 8 + i, 21 - i * 1.25, 9 + i, 7)
-    rect(11, 8, 21, 9, 4)
-    # collection plate and the new-mail signal
-    rect(10, 18, 22, 24, 2)
-    rect(11, 19, 21, 23, 3)
-    disc(26, 6, 4.5, 0)
-    disc(26, 6, 3.5, 6)
-    return px
-
-
-def image(size):
-    px = draw(size)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    xor_rows, and_rows = [], []
-    for row in reversed(px):  # bottom-up
-        nibbles = [0 if c is CLEAR else c for c in row]
-        xor = bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, size, 2))
-        xor_rows.append(xor.ljust((len(xor) + 3) // 4 * 4, b'\0'))
-        bits = ''.join('1' if c is CLEAR else '0' for c in row)
-        mask = int(bits, 2).to_bytes(size // 8, 'big')
-        and_rows.append(mask.ljust((len(mask) + 3) // 4 * 4, b'\0'))
-    return header + palette + b''.join(xor_rows) + b''.join(and_rows)
-
-
-def main(path):
-    images = [image(32), image(16)]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in zip((32, 16), images):
-        out += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(data), offset)
-        offset += len(data)
-    with open(path, 'wb') as f:
-        f.write(out + b''.join(images))
-
-
-if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'pbw.ico')
+    """Rows of (R, G, B, alpha) pixels, top row first; each pixel the average of its samples."""
+    parts = shapes(size)
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total, covered = [0, 0, 0], 0
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    u, v = x + (sx + 0.5) / SAMPLES, y + (sy + 0.5) / SAMPLES
+                    colour = None
+                    for index, inside in parts:
+                        if inside(u, v):
+                            colour = index
+                    if colour is not None:
+                        covered += 1
+                        total = [t + c for t, c in zip(total, PALETTE[colour])]
+            alpha = round(255 * covered / SAMPLES ** 2)
+            rgb = tuple(round(t / covered) if covered else 0 for t in total)
+            row.append((*rgb, alpha))
+        rows.append(row)
+    return rows

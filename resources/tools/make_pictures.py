@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Draws the program's pictures from the text below: the two banners, the side picture, the About
-picture, the banners' mouse pointer and the About dialog's icon.
+picture, the banners' mouse pointer, the program's icon and the About dialog's icon.
 
     python3 resources/tools/make_pictures.py            writes them into resources/
     python3 resources/tools/make_pictures.py --check    draws them twice and compares both runs
                                                         with each other and with resources/
 
 The banners and pictures are drawn by ImageMagick's convert with the DejaVu fonts; the pointer and
-the icon are written byte by byte here. The postbox is the one of make_icon.py, in its colours."""
+the icons are written byte by byte here. The postbox is the one of make_icon.py, in its colours."""
 
 import os
 import struct
@@ -212,6 +212,7 @@ def bit_rows(rows):
     """Rows of 0/1 values as a 1-bit DIB: bottom-up, each row padded to four bytes."""
     packed = b''
     for row in reversed(rows):
+        row = list(row) + [0] * (-len(row) % 8)  # whole bytes
         line = int(''.join(str(b) for b in row), 2).to_bytes(len(row) // 8, 'big')
         packed += line.ljust((len(line) + 3) // 4 * 4, b'\0')
     return packed
@@ -270,32 +271,43 @@ def info_badge(x, y, size):
     return [h / steps ** 2 for h in hits]
 
 
-def about_icon_picture(size):
-    base = make_icon.draw(size)
-    rows, clear_rows = [], []
-    for y in range(size):
-        row, clear_row = [], []
-        for x in range(size):
-            index = base[y][x]
-            under = (0, 0, 0) if index is make_icon.CLEAR else make_icon.PALETTE[index]
+def icon_picture(pixels):
+    """Rows of (R, G, B, alpha) pixels, top row first, as a 32-bit icon picture with its mask."""
+    size = len(pixels)
+    colour_bytes = b''.join(struct.pack('<BBBB', b, g, r, a) for row in reversed(pixels) for r, g, b, a in row)
+    mask = bit_rows([[1 if a == 0 else 0 for *_, a in row] for row in pixels])
+    return dib_header(size, 32, len(colour_bytes) + len(mask)) + colour_bytes + mask
+
+
+def with_info_badge(pixels):
+    size = len(pixels)
+    out = []
+    for y, row in enumerate(pixels):
+        out_row = []
+        for x, (*under, under_alpha) in enumerate(row):
             covers = info_badge(x, y, size)
             left = 1 - sum(covers)
             r, g, b = (round(c * left + sum(k[i] * w for k, w in zip(BADGE_COLOURS, covers)))
                        for i, c in enumerate(under))
-            alpha = round((0 if index is make_icon.CLEAR else 255) * left + 255 * (1 - left))
-            row.append(struct.pack('<BBBB', b, g, r, alpha))
-            clear_row.append(1 if alpha == 0 else 0)
-        rows.append(b''.join(row))
-        clear_rows.append(clear_row)
-    colour_bytes = b''.join(reversed(rows))
-    mask = bit_rows(clear_rows)
-    return dib_header(size, 32, len(colour_bytes) + len(mask)) + colour_bytes + mask
+            out_row.append((r, g, b, round(under_alpha * left + 255 * (1 - left))))
+        out.append(out_row)
+    return out
+
+
+def icon_of(path, sizes, pixels_at):
+    with open(path, 'wb') as f:
+        f.write(icon_file(1, [(size, 0, 1, 32, icon_picture(pixels_at(size))) for size in sizes]))
+
+
+def program_icon(path):
+    """The program's icon, one picture for each size the shell asks for at 100 to 150 %: the small
+    icon at 16, 20 and 24 pixels, the large one at 32 and 48."""
+    icon_of(path, (16, 20, 24, 32, 48), make_icon.draw)
 
 
 def about_icon(path):
     """The About dialog's icon: the program's postbox with an "i" badge instead of the mail signal."""
-    with open(path, 'wb') as f:
-        f.write(icon_file(1, [(size, 0, 1, 32, about_icon_picture(size)) for size in (32, 16)]))
+    icon_of(path, (32, 16), lambda size: with_info_badge(make_icon.draw(size)))
 
 
 PICTURES = {
@@ -305,6 +317,7 @@ PICTURES = {
     'about_picture.jpg': about_picture,
     'banner_pointer.cur': banner_pointer,
     'about.ico': about_icon,
+    'pbw.ico': program_icon,
 }
 RESOURCES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 

@@ -40,6 +40,8 @@ class SystemStandIn : public AutostartSystem {
     runEntries.erase(entryName);
     ++removals;
   }
+  bool IsRunEntryDisabled(const std::wstring& entryName) override { return disabledEntries.contains(entryName); }
+  void ClearRunEntryMark(const std::wstring& entryName) override { disabledEntries.erase(entryName); }
 
   std::wstring startupFolder = kStartupFolder;
   std::wstring exePath = L"C:\\Program Files\\PBW\\PBW.exe";
@@ -48,6 +50,7 @@ class SystemStandIn : public AutostartSystem {
   bool removable = true;
   std::vector<std::wstring> messages;
   std::map<std::wstring, std::wstring> runEntries;
+  std::set<std::wstring> disabledEntries;
   int writes = 0;
   int removals = 0;
 };

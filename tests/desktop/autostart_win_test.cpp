@@ -17,6 +17,8 @@ namespace {
 
 constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kStartupApprovedKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // The real system, except that messages are collected instead of waiting for a user.
 class CollectedMessagesSystem : public WindowsAutostartSystem {
@@ -45,6 +47,7 @@ class AutostartWinTest : public ::testing::Test {
   // Put back as they were before the test, whatever it did.
   testing::SavedRegistryValue savedStartup{HKEY_CURRENT_USER, kShellFoldersKey, L"Startup"};
   testing::SavedRegistryValue savedEntry{HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman"};
+  testing::SavedRegistryValue savedMark{HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman"};
   testing::TestFiles files{L"PBW Autostart Ü😀"};
   CollectedMessagesSystem system;
   testing::CheckBoxStandIn box;
@@ -113,6 +116,47 @@ TEST_F(AutostartWinTest, TheBoxShowsAnExistingEntryThenTicksAndUnticksIt) {
   // Unticked again with no entry left: nothing to remove, nothing created.
   ApplyAutostartState(box);
   EXPECT_FALSE(RunEntry().exists);
+}
+
+// Task Manager's switch as it writes it: a status byte, three zero bytes and the time of the change.
+testing::RawValue StartupMark(BYTE status) {
+  return {true, REG_BINARY, {status, 0, 0, 0, 0x10, 0x7A, 0x3C, 0x58, 0x2E, 0x69, 0xDA, 0x01}};
+}
+
+TEST_F(AutostartWinTest, AnEntryTurnedOffInTheStartUpListShowsUntickedUntilTheUserTicksTheBox) {
+  struct {
+    const char* what;
+    testing::RawValue mark;
+    int shown;
+  } const cases[] = {
+      {"turned off", StartupMark(3), 0},
+      {"turned on again", StartupMark(2), 1},
+      {"no mark", {}, 1},
+  };
+  box.onClick = [this] { ApplyAutostartState(box); };
+  for (const auto& c : cases) {
+    box.value = 0;
+    box.tag.clear();
+    const testing::RawValue entry = QuotedEntryOfThisProgram();
+    testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman", entry);
+    testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", c.mark);
+
+    LoadAutostartState(box);
+    EXPECT_EQ(box.value, c.shown) << c.what;
+    // Showing is no choice: entry and mark stay as they are.
+    EXPECT_EQ(RunEntry(), entry) << c.what;
+    EXPECT_EQ(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman"), c.mark) << c.what;
+  }
+
+  // Unticking a turned-off entry leaves neither entry nor mark; ticking turns the new entry on.
+  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", StartupMark(3));
+  box.SetValue(0);
+  EXPECT_FALSE(RunEntry().exists);
+  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman").exists);
+  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", StartupMark(3));
+  box.SetValue(1);
+  EXPECT_EQ(RunEntry(), QuotedEntryOfThisProgram());
+  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman").exists);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Every caption and label of the main window and the About dialog fits its control: measured in the
 // font the program gives the control, at 96 DPI and at 144 DPI (150 %), against the control's size
-// from its layout less the room the control keeps for itself.
+// from its layout less the room the control keeps for itself. The About dialog's buttons get their
+// captions in lines that fit, which the control then need not wrap.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -26,7 +27,7 @@ enum class Frame { None, PushButton, CheckBox };
 RECT Inset(Frame frame) {
   switch (frame) {
     case Frame::PushButton:
-      return {3, 3, 3, 3};  // the raised edge and the focus rectangle inside it
+      return {kPushButtonTextInset, kPushButtonTextInset, kPushButtonTextInset, kPushButtonTextInset};
     case Frame::CheckBox:
       return {17, 0, 0, 0};  // the box and the gap after it
     case Frame::None:
@@ -41,7 +42,8 @@ struct Caption {
   LayoutFont font;
   TwipsRect place;
   Frame frame;
-  UINT format;  // how the control draws it: on one line or word-wrapped
+  UINT format;                   // how the control draws it: on one line, word-wrapped, or in the lines it is given
+  bool brokenByProgram = false;  // into the lines that fit, as the About dialog breaks its buttons'
 };
 
 std::vector<Caption> AllCaptions() {
@@ -58,7 +60,7 @@ std::vector<Caption> AllCaptions() {
   using namespace info_form;
   for (const ButtonSpec& b : kButtons) {
     const TwipsRect place{b.left, kButtonTop, b.width, kButtonHeight};
-    captions.push_back({b.caption, b.caption, kLayoutFont, place, Frame::PushButton, DT_WORDBREAK});
+    captions.push_back({b.caption, b.caption, kLayoutFont, place, Frame::PushButton, 0, true});
   }
   captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel, Frame::None, DT_WORDBREAK | DT_NOPREFIX});
   return captions;
@@ -81,8 +83,9 @@ TEST_P(CaptionsFit, InTheirControls) {
     const LOGFONTW logFont = LayoutLogFont(c.font, dpi);
     const UniqueFont font(::CreateFontIndirectW(&logFont));
     const HGDIOBJ previous = ::SelectObject(dc, font.get());
+    const std::wstring text = c.brokenByProgram ? BreakCaptionToWidth(dc, c.text, width) : c.text;
     RECT needed{0, 0, width, 0};
-    ::DrawTextW(dc, c.text.c_str(), -1, &needed, DT_CALCRECT | c.format);
+    ::DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | c.format);
     ::SelectObject(dc, previous);
     EXPECT_LE(needed.right, width) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi << " DPI";
     EXPECT_LE(needed.bottom, height) << "\"" << std::string(c.name.begin(), c.name.end()) << "\" at " << dpi << " DPI";

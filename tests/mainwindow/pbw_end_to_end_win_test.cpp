@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 
+#include "about/info_form_layout.h"
 #include "common/wide_text_win.h"
 #include "settings/ansi_code_page_win.h"
 #include "settings/password_scrambler.h"
@@ -301,7 +302,7 @@ TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
   EXPECT_EQ(Stored(L"PORT"), L"110") << "the main window saved on its unload";
   EXPECT_FALSE(pbw.HasExited()) << "the open About dialog keeps the program alive";
 
-  const HWND close = testing::ChildWithText(about, L"Fenster &schliessen");
+  const HWND close = ::GetDlgItem(about, info_form::ButtonId(info_form::kCloseWindow));
   ASSERT_NE(close, nullptr);
   ::PostMessageW(close, BM_CLICK, 0, 0);
   EXPECT_TRUE(pbw.WaitForExit());

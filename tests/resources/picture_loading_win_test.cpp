@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <string>
+#include <vector>
+
 #include "resources/resource_ids.h"
 #include "tests/resources/test_picture_ids.h"
 #include "tests/support/pixels_win.h"
@@ -101,19 +104,41 @@ TEST(BannerPointer, IsATwoColourPointerWithItsHotSpotAtTheFingertip) {
   EXPECT_EQ(BitmapSize(mask.get()).cy, 64);
 }
 
-TEST(AboutIcon, HoldsALargeAndASmallImageAndLoads) {
-  const HRSRC group = ::FindResourceW(Self(), MAKEINTRESOURCEW(IDI_ABOUT), RT_GROUP_ICON);
+struct IconCase {
+  const char* name;
+  int id;
+  std::vector<int> sizes;  // of its pictures, in the order of the file
+};
+
+class IconResource : public ::testing::TestWithParam<IconCase> {};
+
+// The shell asks for the sizes of its scale; each must be a picture of its own, not a scaled one.
+TEST_P(IconResource, HoldsAPictureForEachSizeAndLoadsAtEach) {
+  const IconCase& c = GetParam();
+  const HRSRC group = ::FindResourceW(Self(), MAKEINTRESOURCEW(c.id), RT_GROUP_ICON);
   ASSERT_NE(group, nullptr);
   const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(Self(), group)));
-  // The group's directory: three words, then 14 bytes for each image, its width first.
+  // The group's directory: three words, then 14 bytes for each picture, its width first.
   const int count = directory[4] | directory[5] << 8;
-  ASSERT_EQ(count, 2);
-  EXPECT_EQ(directory[6], 32);
-  EXPECT_EQ(directory[6 + 14], 16);
+  std::vector<int> widths;
+  for (int i = 0; i < count; ++i) widths.push_back(directory[6 + 14 * i]);
+  EXPECT_EQ(widths, c.sizes);
 
-  const UniqueIcon icon(static_cast<HICON>(::LoadImageW(Self(), MAKEINTRESOURCEW(IDI_ABOUT), IMAGE_ICON, 32, 32, 0)));
-  EXPECT_TRUE(icon);
+  for (const int size : c.sizes) {
+    const UniqueIcon icon = LoadIconResource(Self(), c.id, size);
+    ASSERT_TRUE(icon) << size;
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(icon.get(), &info));
+    const UniqueBitmap mask(info.hbmMask);
+    const UniqueBitmap colour(info.hbmColor);
+    EXPECT_EQ(BitmapSize(colour.get()).cx, size);
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Pictures, IconResource,
+                         ::testing::Values(IconCase{"Program", IDI_PBW, {16, 20, 24, 32, 48}},
+                                           IconCase{"About", IDI_ABOUT, {32, 16}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pbw

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "about/info_form_layout.h"
 #include "common/text_encoding.h"
 #include "tests/support/pbw_remote_win.h"
 #include "tests/support/shown_status.h"
@@ -69,6 +70,7 @@ int wmain(int argc, wchar_t** argv) {
 
   pbw::testing::PumpMessagesUntil([&] { return FileExists(argv[6]); }, std::chrono::minutes(2));
   pbw.Press(ControlId::Btn22);
-  if (aboutDialog) ::PostMessageW(pbw::testing::ChildWithText(aboutDialog, L"Fenster &schliessen"), BM_CLICK, 0, 0);
+  if (aboutDialog)
+    ::PostMessageW(::GetDlgItem(aboutDialog, pbw::info_form::ButtonId(pbw::info_form::kCloseWindow)), BM_CLICK, 0, 0);
   return pbw.WaitForExit() && statusWritten ? 0 : 1;
 }

@@ -19,12 +19,17 @@ struct NotifyCall {
   NotifyIconRecord record;
 };
 
+// Takes every record, except that it refuses the first adds, as a shell at log-on does.
 class NotificationAreaStandIn : public NotificationArea {
  public:
-  void NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override {
+  bool NotifyIcon(std::uint32_t message, const NotifyIconRecord& record) override {
     calls.push_back({message, record});
+    if (message != kNotifyIconAdd || refusedAdds == 0) return true;
+    --refusedAdds;
+    return false;
   }
   std::vector<NotifyCall> calls;
+  int refusedAdds = 0;
 };
 
 // The record as this process lays it out.
@@ -138,6 +143,45 @@ TEST_F(TrayIconTest, EachWindowsIconComesBackOnlyThroughItsOwnWindow) {
   EXPECT_EQ(Handle(otherArea.calls[1].record, kLayout.window), Value(other.get()));
   EXPECT_EQ(area.calls.size(), 1u);
   otherTray.RemoveWindowHook();
+}
+
+// The retry timer's ticks, sent by hand: the test waits for no clock.
+struct RetryCase {
+  const char* name;
+  int refusedAdds;
+  int ticks;
+  std::size_t adds;  // every add offered, the first one included
+};
+
+class TrayIconRetryTest : public TrayIconTest, public ::testing::WithParamInterface<RetryCase> {};
+
+TEST_P(TrayIconRetryTest, ARefusedIconIsOfferedAgainUntilTheShellTakesItOrTwoMinutesHavePassed) {
+  area.refusedAdds = GetParam().refusedAdds;
+  tray.AddTrayIcon(0, icon, L"PostboxWatchman");
+  for (int tick = 0; tick < GetParam().ticks; ++tick) window.Send(WM_TIMER, kTrayAddRetryTimerId);
+
+  ASSERT_EQ(area.calls.size(), GetParam().adds);
+  for (const NotifyCall& add : area.calls) EXPECT_EQ(add.record, area.calls[0].record);
+  // The hook keeps its timer's ticks, and its timer no longer runs.
+  EXPECT_TRUE(TestWindow::ReceivedOf(WM_TIMER).empty());
+  EXPECT_FALSE(::KillTimer(window.get(), kTrayAddRetryTimerId));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, TrayIconRetryTest,
+                         ::testing::Values(RetryCase{"TakesTheFirst", 0, 3, 1}, RetryCase{"TakesTheFourth", 3, 10, 4},
+                                           RetryCase{"TakesTheLastTry", 60, 70, 61},
+                                           RetryCase{"NeverTakesIt", 1000, 70, 61}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TrayIconTest, ARemovedIconIsNoLongerOffered) {
+  area.refusedAdds = 1;
+  tray.AddTrayIcon(0, icon, L"PostboxWatchman");
+  tray.RemoveTrayIcon(0);
+  window.Send(WM_TIMER, kTrayAddRetryTimerId);
+
+  ASSERT_EQ(area.calls.size(), 2u);
+  EXPECT_EQ(area.calls[1].message, kNotifyIconDelete);
+  EXPECT_FALSE(::KillTimer(window.get(), kTrayAddRetryTimerId));
 }
 
 TEST(RealNotificationArea, TakesAndGivesBackTheIcon) {
