@@ -48,6 +48,8 @@ class Pop3Check {
   void Tick_Timer();
 
   std::int32_t CheckStep() const { return checkStep_; }
+  // Sessions begun since the program started.
+  std::uint32_t SessionsBegun() const { return sessionsBegun_; }
   std::int32_t WatchdogTicks() const { return watchdogTicks_; }
 
  private:
@@ -63,6 +65,7 @@ class Pop3Check {
   Pop3CheckParts parts_;
   std::int32_t checkStep_ = 0;
   std::int32_t watchdogTicks_ = 0;
+  std::uint32_t sessionsBegun_ = 0;
   // Bytes of a reply whose line end has not arrived yet.
   std::string pendingReply_;
 };

@@ -80,7 +80,8 @@ struct Form1::Components {
         fields(c),
         intervals(c[ControlId::IntervalList]),
         check({pop3Sock, tick, output, fields, checkProbe, clock, starter}),
-        schedule(intervals, scheduleProbe, [this] { check.StartPop3Check(); }) {
+        schedule(
+            intervals, scheduleProbe, [this] { check.StartPop3Check(); }, [this] { return check.SessionsBegun(); }) {
     checkPop3Timer.SetEnabled(true);
   }
 
