@@ -11,8 +11,9 @@ void CheckSchedule::CheckPOP3Timer_Timer() {
 
   // Counted from here even when offline: the next attempt comes one whole interval later.
   minutesSinceCheck_ = 0;
-  probe_.AskConnectionName([this](const std::wstring& name) {
-    if (!name.empty()) startCheck_();
+  // A session begun by hand while the probe was asked is not abandoned for this one.
+  probe_.AskConnectionName([this, begun = sessionsBegun_()](const std::wstring& name) {
+    if (!name.empty() && sessionsBegun_() == begun) startCheck_();
   });
 }
 

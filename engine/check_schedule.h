@@ -22,8 +22,13 @@ class IntervalSelection {
 
 class CheckSchedule {
  public:
-  CheckSchedule(const IntervalSelection& intervals, ConnectionProbe& probe, std::function<void()> startCheck)
-      : intervals_(intervals), probe_(probe), startCheck_(std::move(startCheck)) {}
+  // `sessionsBegun` counts the check sessions begun so far, by the schedule or by hand.
+  CheckSchedule(const IntervalSelection& intervals, ConnectionProbe& probe, std::function<void()> startCheck,
+                std::function<std::uint32_t()> sessionsBegun)
+      : intervals_(intervals),
+        probe_(probe),
+        startCheck_(std::move(startCheck)),
+        sessionsBegun_(std::move(sessionsBegun)) {}
 
   // The tick of the schedule timer.
   void CheckPOP3Timer_Timer();
@@ -35,6 +40,7 @@ class CheckSchedule {
   const IntervalSelection& intervals_;
   ConnectionProbe& probe_;
   std::function<void()> startCheck_;
+  std::function<std::uint32_t()> sessionsBegun_;
   std::int32_t minutesSinceCheck_ = 0;
 };
 

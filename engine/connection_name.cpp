@@ -5,8 +5,7 @@
 namespace pbw {
 
 std::wstring ConnectionNameFromProbe(bool connected, std::wstring_view buffer) {
-  constexpr std::wstring_view kLan = L"LAN-";
-  if (!connected || EqualIgnoringAsciiCase(buffer.substr(0, kLan.size()), kLan)) return {};
+  if (!connected) return {};
   return CutAtNul(std::wstring(buffer));
 }
 

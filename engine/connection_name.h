@@ -6,9 +6,10 @@
 
 namespace pbw {
 
-// The usable connection name from the operating system's answer: empty when it reports no
-// connection, or when the name buffer begins with "LAN-" in any letter case (such connections do
-// not count). `buffer` is the whole name buffer, NUL and trailing blanks included.
+// The connection name from the operating system's answer: empty when it reports no connection or
+// names none. Any connection the system reports counts, whatever its name: a German Windows calls
+// every Ethernet and WLAN link "LAN-Verbindung". `buffer` is the whole name buffer, NUL and
+// trailing blanks included.
 std::wstring ConnectionNameFromProbe(bool connected, std::wstring_view buffer);
 
 }  // namespace pbw

@@ -43,6 +43,7 @@ bool IsAuthRefusal(std::wstring_view reply) {
 bool IsOkReply(std::wstring_view reply) { return TrimSpaces(reply).starts_with(L"+OK"); }
 
 void Pop3Check::StartPop3Check() {
+  ++sessionsBegun_;
   parts_.socket.Close();
   pendingReply_.clear();
   StartWatchdog();

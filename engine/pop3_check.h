@@ -54,6 +54,8 @@ class Pop3Check {
   void Tick_Timer();
 
   std::int32_t CheckStep() const { return checkStep_; }
+  // Sessions begun since the program started.
+  std::uint32_t SessionsBegun() const { return sessionsBegun_; }
   std::int32_t WatchdogTicks() const { return watchdogTicks_; }
 
  private:
@@ -73,6 +75,7 @@ class Pop3Check {
   std::int32_t watchdogTicks_ = 0;
   // The session runs on a plain connection that has not (yet) turned secure.
   bool inClear_ = false;
+  std::uint32_t sessionsBegun_ = 0;
   // Bytes of a reply whose line end has not arrived yet.
   std::string pendingReply_;
 };

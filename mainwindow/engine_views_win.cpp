@@ -34,13 +34,19 @@ void TraceEdit::Write() {
   const std::wstring text = std::exchange(unwritten_, {});
   if (std::exchange(replacing_, false)) {
     ::SetWindowTextW(edit_, text.c_str());
-    return;
+  } else {
+    // Whatever the user selected or scrolled to, the new text goes to the end.
+    MoveCaretToEnd();
+    ::SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  // Whatever the user selected or scrolled to, the new text goes to the end and the box shows it.
+  // A replaced text leaves the caret at its start: the box shows the end, as after every append.
+  MoveCaretToEnd();
+  ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
+void TraceEdit::MoveCaretToEnd() {
   const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(edit_));
   ::SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
-  ::SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-  ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
 std::wstring AccountFieldEdits::Text(ControlId control) const { return WindowText(controls_[control]); }

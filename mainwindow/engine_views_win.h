@@ -37,6 +37,7 @@ class TraceEdit final : public TraceView {
   LRESULT HandleMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
   // Hands the text that waits to the control.
   void Write();
+  void MoveCaretToEnd();
 
   HWND edit_;
   // Text the control has not had yet, and whether it replaces the control's text or follows it.

@@ -10,6 +10,7 @@
 #include "helplinks/shell_launcher_win.h"
 #include "mainwindow/account_field_controls.h"
 #include "mainwindow/mail_client_dialog_win.h"
+#include "mainwindow/this_users_program_win.h"
 #include "resources/picture_loading_win.h"
 #include "resources/program_identity.h"
 #include "resources/resource_ids.h"
@@ -43,6 +44,11 @@ class IntervalListFiller final : public IntervalListView {
  private:
   HWND comboBox_;
 };
+
+// The controls that take typed text or a choice: the only ones whose focus is remembered.
+bool IsField(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::PasswordBox || kind == ControlKind::DropDownList;
+}
 
 bool RegisterWindowClass(HINSTANCE instance, HICON icon, HICON smallIcon) {
   WNDCLASSEXW windowClass{};
@@ -82,7 +88,8 @@ struct Form1::Components {
         fields(c),
         intervals(c[ControlId::IntervalList]),
         check({pop3Sock, tick, output, fields, checkProbe, clock, starter}),
-        schedule(intervals, scheduleProbe, [this] { check.StartPop3Check(); }) {
+        schedule(
+            intervals, scheduleProbe, [this] { check.StartPop3Check(); }, [this] { return check.SessionsBegun(); }) {
     checkPop3Timer.SetEnabled(true);
   }
 
@@ -104,11 +111,12 @@ struct Form1::Components {
 };
 
 Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about,
-             ProgramLifetime& lifetime)
+             ProgramLifetime& lifetime, SingleInstance& singleInstance)
     : store_(store),
       scrambler_(scrambler),
       about_(about),
       lifetime_(lifetime),
+      singleInstance_(singleInstance),
       // Each at the system's size for the scale of the screen, drawn for that size, not shrunk or
       // stretched by the shell.
       icon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXICON))),
@@ -124,7 +132,17 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
   Form_Load();
 }
 
-HWND Form1::FindLoaded() { return ::FindWindowW(kWindowClass, std::wstring(kCaption).c_str()); }
+HWND Form1::FindLoaded() {
+  // A window of this class and caption may belong to any program on the desktop.
+  const std::wstring caption(kCaption);
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, kWindowClass, caption.c_str()); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, kWindowClass, caption.c_str())) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (RunsThisUsersProgram(processId)) return window;
+  }
+  return nullptr;
+}
 
 // Members end in reverse order: the components (timers, socket window) before the window.
 Form1::~Form1() = default;
@@ -201,7 +219,6 @@ void Form1::OnEndSession(bool ending) {
 
 void Form1::Form_Load() {
   SelectStartupBanner((*controls_)[ControlId::Image1], (*controls_)[ControlId::Image2]);
-  ::SetWindowTextW(window_.get(), std::wstring(kCaption).c_str());
   const MailboxSettings settings = LoadSettings(store_, scrambler_);
   const Form1Controls& c = *controls_;
   for (const AccountFieldControl& field : kAccountFieldControls) {
@@ -214,6 +231,9 @@ void Form1::Form_Load() {
   // The notification area shows small icons.
   tray_.AddTrayIcon(kTrayIconId, smallIcon_.get(), kCaption);
   HideForm();
+  // Last: with its caption a second start finds the window (FindLoaded), and its request to show
+  // it must not come while the load may still hide it or show a message.
+  ::SetWindowTextW(window_.get(), std::wstring(kCaption).c_str());
 }
 
 void Form1::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
@@ -241,6 +261,8 @@ void Form1::Unload(UnloadMode unloadMode) {
   Form_Unload();
   components_.reset();
   window_.Destroy();
+  // The settings are saved: a new start may be the one instance, beside a lingering About dialog.
+  singleInstance_.Release();
   lifetime_.WindowUnloaded();
 }
 
@@ -287,8 +309,11 @@ void Form1::HideForm() {
 }
 
 void Form1::RememberFocus() {
+  // Only a field: on a button, a letter typed on the next show would be its access key and press it.
   const HWND focus = ::GetFocus();
-  if (focus != nullptr && ::IsChild(window_.get(), focus)) focus_ = focus;
+  if (focus == nullptr || ::GetParent(focus) != window_.get()) return;
+  const ControlSpec* control = FindControl(static_cast<ControlId>(::GetDlgCtrlID(focus)));
+  if (control != nullptr && IsField(control->kind)) focus_ = focus;
 }
 
 void Form1::RestoreFocus() {

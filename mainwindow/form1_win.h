@@ -1,6 +1,6 @@
 #pragma once
 // The main window: the account fields, the buttons, the status bar and every component the check
-// engine uses. It lives hidden behind the tray icon for the whole run of the program.
+// engine uses. It lives behind the tray icon for the whole run of the program.
 
 #include <windows.h>
 
@@ -20,6 +20,7 @@
 #include "mainwindow/autostart_check_box_win.h"
 #include "mainwindow/engine_views_win.h"
 #include "mainwindow/form1_controls_win.h"
+#include "mainwindow/single_instance_win.h"
 #include "mainwindow/window_timer_win.h"
 #include "settings/password_scrambler.h"
 #include "settings/settings_store.h"
@@ -34,18 +35,21 @@ class Form1 {
 
   // Creates the window and runs its load: settings into the fields, tray icon, then hidden. When the
   // window cannot be created, nothing else happens and IsLoaded() is false. The About dialog outlives
-  // the window's unload.
+  // the window's unload; the claim to be the one instance does not.
   Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scrambler, InfoFormFreeware& about,
-        ProgramLifetime& lifetime);
+        ProgramLifetime& lifetime, SingleInstance& singleInstance);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
   ~Form1();
 
-  // The loaded main window of this program in the user's session, of this or another process.
+  // The main window of this user's program in the session, of this or another process, once its
+  // load has ended; null when there is none.
   static HWND FindLoaded();
 
   HWND Window() const { return window_.get(); }
   bool IsLoaded() const { return static_cast<bool>(window_); }
+  // As a press on the tray icon does.
+  void Show() { ShowForm(); }
 
  private:
   friend class BoundWindow<Form1>;
@@ -78,6 +82,7 @@ class Form1 {
   PasswordScrambler& scrambler_;
   InfoFormFreeware& about_;
   ProgramLifetime& lifetime_;
+  SingleInstance& singleInstance_;
   UniqueIcon icon_;
   UniqueIcon smallIcon_;  // the caption's and the tray icon's
   // Before the window: the hook still sees the messages of the window's destruction.

@@ -19,11 +19,12 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   // The shell runs documents, web and mail links through COM on the calling thread (a mail app
   // from the store answers only so); for the whole run, beyond every window.
   const ComApartment com;
-  const SingleInstance single;
-  if (single.AlreadyRunning()) {
-    // A user who starts the program again wants to see it; the Run entry at log-on does not.
-    if (!HasOption(commandLine, kAutostartOption)) ShowRunningInstance();
-    return 0;
+  // The Run entry at log-on starts quietly; a user who starts the program wants to see it.
+  const bool byUser = !HasOption(commandLine, kAutostartOption);
+  SingleInstance single;
+  if (!single.Held()) {
+    // Another instance runs: shown to the user, unless it ends its main window meanwhile.
+    if (!byUser || !single.ShowRunningInstanceOrTakeOver()) return 0;
   }
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
@@ -36,13 +37,16 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   // Before the main window, which opens it, and after it: the dialog may stay open after its unload.
   ProgramLifetime lifetime;
   InfoFormFreeware about(lifetime);
-  Form1 form(instance, store, scrambler, about, lifetime);
+  Form1 form(instance, store, scrambler, about, lifetime, single);
   if (!form.IsLoaded()) {
     // Without its window the program could neither show an icon nor ever be ended.
     const std::wstring name(kProductName);
     ::MessageBoxW(nullptr, (name + L" konnte nicht gestartet werden.").c_str(), name.c_str(), MB_OK | MB_ICONERROR);
     return 1;
   }
+  // A new icon sits behind the notification area's overflow arrow, where a user who has just
+  // installed the program would not find it: a start by hand shows the window.
+  if (byUser) form.Show();
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

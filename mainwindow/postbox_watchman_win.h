@@ -1,6 +1,7 @@
 #pragma once
-// The whole program: one instance per session, the main window hidden behind its tray icon, and the
-// message loop until the last window of the program has been unloaded.
+// The whole program: one instance per session, the main window behind its tray icon (shown at once
+// when the user started the program), and the message loop until the last window of the program has
+// been unloaded.
 
 #include <windows.h>
 

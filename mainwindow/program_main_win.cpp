@@ -1,5 +1,6 @@
-// PBW.exe: starts hidden in the notification area and lives until "&Ende", a close from outside (task
-// manager, installer) or the end of the session.
+// PBW.exe: lives in the notification area until "&Ende", a close from outside (task manager,
+// installer) or the end of the session. Started by the user it shows its window; at log-on
+// (/AUTOSTART) only its icon.
 
 #include <windows.h>
 

@@ -8,29 +8,48 @@ namespace {
 
 // "Local\" is the namespace of the user's own session.
 constexpr wchar_t kMutexName[] = L"Local\\Trelvik Software PostboxWatchman";
-constexpr int kWaitForWindowMs = 10000;
-constexpr int kPollMs = 50;
+constexpr DWORD kWaitForWindowMs = 10000;
+constexpr DWORD kPollMs = 50;
 constexpr UINT kMessageLimitMs = 5000;
 
-}  // namespace
-
-SingleInstance::SingleInstance() : mutex_(::CreateMutexW(nullptr, FALSE, kMutexName)) {
-  alreadyRunning_ = mutex_ && ::GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-void ShowRunningInstance() {
-  // The other instance may still be loading: its name exists before its window does.
-  HWND window = Form1::FindLoaded();
-  for (int waited = 0; window == nullptr && waited < kWaitForWindowMs; waited += kPollMs) {
-    ::Sleep(kPollMs);
-    window = Form1::FindLoaded();
-  }
-  if (window == nullptr) return;
+void ShowInstance(HWND window) {
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
   // This start came from the user, so it may hand on the right to come to the front.
   ::AllowSetForegroundWindow(processId);
   ::SendMessageTimeoutW(window, kTrayCallbackMessage, 0, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, kMessageLimitMs, nullptr);
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance() : mutex_(::CreateMutexW(nullptr, FALSE, kMutexName)) {
+  // Without the name (the system refused it) the program runs all the same.
+  held_ = !mutex_ || Take(0);
+}
+
+bool SingleInstance::Take(DWORD waitMs) {
+  // An instance that ended without letting go leaves the claim abandoned: free to take.
+  const DWORD result = ::WaitForSingleObject(mutex_.get(), waitMs);
+  held_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+  return held_;
+}
+
+bool SingleInstance::ShowRunningInstanceOrTakeOver() {
+  // The other instance becomes findable only once its load has ended; until then, or when it lets
+  // go of the claim, this start waits.
+  for (DWORD waited = 0; waited < kWaitForWindowMs; waited += kPollMs) {
+    if (const HWND window = Form1::FindLoaded()) {
+      ShowInstance(window);
+      return false;
+    }
+    if (Take(kPollMs)) return true;
+  }
+  return false;
+}
+
+void SingleInstance::Release() {
+  if (held_ && mutex_) ::ReleaseMutex(mutex_.get());
+  held_ = false;
 }
 
 }  // namespace pbw

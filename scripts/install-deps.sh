@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
           fonts-wine xvfb xauth x11-utils imagemagick fonts-dejavu-core
-          dovecot-pop3d openssl python3 iproute2 nsis zip unzip
+          dovecot-pop3d openssl python3 iproute2 nsis zip unzip locales
           clang lld libclang-rt-14-dev clang-tidy clang-format cppcheck)
 
 missing=()

@@ -21,7 +21,13 @@ struct ScheduleRig {
   testing::ProbeStandIn probe;
   std::vector<int> checkedAtTick;
   int tick = 0;
-  CheckSchedule schedule{intervals, probe, [this] { checkedAtTick.push_back(tick); }};
+  std::uint32_t sessionsBegun = 0;
+  CheckSchedule schedule{intervals, probe,
+                         [this] {
+                           checkedAtTick.push_back(tick);
+                           ++sessionsBegun;
+                         },
+                         [this] { return sessionsBegun; }};
 
   void Ticks(int count) {
     for (int i = 0; i < count; ++i) {
@@ -87,11 +93,25 @@ TEST(CheckSchedule, NeverChecksWithoutAConnectionName) {
 TEST(CheckSchedule, StartsTheCheckWhenTheProbeAnswersWithAName) {
   ScheduleRig rig;
   rig.intervals.selected = L"1";
+  rig.probe.name = L"LAN-Verbindung";  // every Ethernet and WLAN link on a German Windows
   rig.probe.holdsAnswer = true;
   rig.Ticks(1);
   EXPECT_TRUE(rig.checkedAtTick.empty()) << "the tick does not wait for the answer";
   rig.probe.GiveAnswer();
   EXPECT_EQ(rig.checkedAtTick, std::vector<int>{1});
+}
+
+TEST(CheckSchedule, AnAnswerAfterATestPressLeavesThatSessionRunning) {
+  ScheduleRig rig;
+  rig.intervals.selected = L"1";
+  rig.probe.holdsAnswer = true;
+  rig.Ticks(1);
+  ++rig.sessionsBegun;  // "&Test"
+  rig.probe.GiveAnswer();
+  EXPECT_TRUE(rig.checkedAtTick.empty());
+  rig.Ticks(1);
+  rig.probe.GiveAnswer();
+  EXPECT_EQ(rig.checkedAtTick, std::vector<int>{2}) << "the next tick checks again";
 }
 
 TEST(CheckSchedule, AsksTheProbeOnlyWhenTheIntervalIsReached) {

@@ -10,7 +10,8 @@
 namespace pbw {
 namespace {
 
-// Wine always reports a connection of this name; it does not begin with "LAN-", so it counts.
+// Wine reports its one connection by this name in the C and English locales ("LAN-Verbindung" in
+// German).
 const std::wstring kWineConnection = L"LAN Connection";
 
 TEST(InternetConnectionProbe, AnswersLaterOnThisThreadWithTheActiveConnection) {

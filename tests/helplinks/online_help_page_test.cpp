@@ -13,6 +13,7 @@
 #include "engine/status_trace.h"
 #include "engine/tls_outcome.h"
 #include "mainwindow/form1_layout.h"
+#include "tests/support/engine_stand_ins.h"
 
 namespace pbw {
 namespace {
@@ -84,6 +85,40 @@ bool Contains(const std::vector<std::wstring>& texts, const std::string& utf8) {
   return std::find(texts.begin(), texts.end(), DecodeServerText(utf8)) != texts.end();
 }
 
+// The description beside the status text `text` in the page's tables.
+std::string DescriptionOf(const std::string& page, std::wstring_view text) {
+  const std::string cell = "<td class=\"text\">" + ToUtf8(text) + "</td>";
+  const std::size_t at = page.find(cell);
+  if (at == std::string::npos) return {};
+  const std::size_t start = page.find("<td>", at + cell.size()) + std::string("<td>").size();
+  return page.substr(start, page.find("</td>", start) - start);
+}
+
+// Each text of a session's start is described by the phase in which the engine shows it: the first
+// is replaced at once, the second stands for the rest of the session and, while no server answers,
+// until the watchdog's text.
+TEST(OnlineHelpPage, DescribesEachStartTextByThePhaseInWhichItStands) {
+  testing::EngineRig rig;
+  rig.check.StartPop3Check();
+  ASSERT_EQ(rig.status.history.size(), 2u);
+  const std::wstring replaced = rig.status.history[0].substr(1);
+  const std::wstring standing = rig.status.history[1].substr(1);
+  rig.Ticks(Pop3Check::kWatchdogLimit - 1);
+  ASSERT_EQ(rig.status.Text().substr(1), standing);
+  rig.Ticks(1);
+  const std::wstring afterTimeout = rig.status.Text().substr(1);
+
+  const std::string page = HelpPage();
+  const std::string first = DescriptionOf(page, replaced);
+  EXPECT_NE(first.find("sofort"), std::string::npos) << first;
+  EXPECT_NE(first.find("„" + ToUtf8(standing) + "“"), std::string::npos) << first;
+  const std::string second = DescriptionOf(page, standing);
+  EXPECT_NE(second.find("bis das Ergebnis feststeht"), std::string::npos) << second;
+  EXPECT_NE(second.find("nicht erreichbar"), std::string::npos) << second;
+  EXPECT_NE(second.find(std::to_string(Pop3Check::kWatchdogLimit) + " Sekunden"), std::string::npos) << second;
+  EXPECT_NE(second.find("„" + ToUtf8(afterTimeout) + "“"), std::string::npos) << second;
+}
+
 // The other way round: what the page quotes, the program really shows.
 TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
   using namespace status_text;
@@ -92,7 +127,7 @@ TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
       std::wstring(kMailboxUnknown), std::wstring(kLoginRejected), std::wstring(kNewMail),
       std::wstring(kMailboxEmpty),   std::wstring(kUnknownStep),   TimeoutText(90),
       std::wstring(kTlsUntrusted),   std::wstring(kTlsWrongHost),  std::wstring(kTlsExpired),
-      std::wstring(kTlsFailed)};
+      std::wstring(kTlsFailed),      std::wstring(kPlainLoginRefused)};
   const std::vector<std::string> quoted = Cells(HelpPage(), "<td class=\"text\">");
   EXPECT_GE(quoted.size(), shown.size());
   for (std::string text : quoted) {

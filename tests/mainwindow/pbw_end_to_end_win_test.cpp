@@ -5,20 +5,19 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
+#include <optional>
+#include <thread>
 
 #include "about/info_form_layout.h"
 #include "common/wide_text_win.h"
-#include "settings/ansi_code_page_win.h"
-#include "settings/password_scrambler.h"
-#include "settings/random_source.h"
-#include "settings/registry_settings_store_win.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"
+#include "tests/support/raw_registry_value_win.h"
 #include "tests/support/scripted_pop3_server_win.h"
 #include "tests/support/shown_status.h"
 #include "tests/support/stand_in_mail_client_win.h"
+#include "tests/support/test_files_win.h"
 
 namespace pbw {
 namespace {
@@ -26,17 +25,9 @@ namespace {
 using testing::RunningPbw;
 using Server = testing::ScriptedPop3Server;
 
-// A store of the user's settings as a test prepares it.
 class EndToEnd : public testing::EndToEndFixture {
  protected:
   EndToEnd() : EndToEndFixture(L"pbw-e2e") {}
-
-  void Store(const std::map<std::wstring, std::wstring>& values) {
-    for (const auto& [key, value] : values) store_.WriteValue(key, value);
-  }
-  std::wstring Stored(const std::wstring& key) const { return store_.ReadValue(key).value_or(L"<missing>"); }
-  std::wstring Scrambled(const std::wstring& password) { return scrambler_.ConvertPassword(password, true); }
-  std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
 
   // Opens the window from the tray, as a user would, and presses "&Test".
   static void PressTest(const RunningPbw& pbw) {
@@ -54,26 +45,20 @@ class EndToEnd : public testing::EndToEndFixture {
         ::CreateFileW(Exe().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ::SetFileTime(file.get(), nullptr, nullptr, &written);
   }
-
- private:
-  RegistrySettingsStore store_;
-  TimeSeededRandom random_;
-  AnsiCodePage codePage_;
-  PasswordScrambler scrambler_{random_, codePage_};
 };
 
 std::vector<Server::Step> Session(const char* listReply) {
   return Server::Session("anna@example.com", "geheim", listReply);
 }
 
-TEST_F(EndToEnd, StartsHiddenAndShowsTheStoredSettingsOnATrayPress) {
+TEST_F(EndToEnd, StartsHiddenAtLogOnAndShowsTheStoredSettingsOnATrayPress) {
   Store({{L"POP3", L"pop.example.com"},
          {L"PORT", L"995"},
          {L"MBOX", L"anna@example.com"},
          {L"PASS", Scrambled(L"geheim")},
          {L"CLIENT", L"C:\\Mail\\mail.exe "},
          {L"TIME", L"16"}});
-  RunningPbw pbw(Exe());
+  RunningPbw pbw(Exe(), L"/AUTOSTART");
   ASSERT_TRUE(pbw.Started());
   EXPECT_FALSE(pbw.IsVisible());
 
@@ -91,9 +76,10 @@ TEST_F(EndToEnd, StartsHiddenAndShowsTheStoredSettingsOnATrayPress) {
   EXPECT_EQ(pbw.StatusLine(), L"");
 }
 
-TEST_F(EndToEnd, AnEmptyStoreStartsWithTheExamplesAndFiveMinutes) {
+TEST_F(EndToEnd, AStartByHandShowsTheWindowWithTheExamplesAndFiveMinutesOfAnEmptyStore) {
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
+  EXPECT_TRUE(pbw.IsVisible()) << "a new tray icon hides behind the overflow arrow";
   EXPECT_EQ(pbw.Text(ControlId::ServerNameTB), L"pop.example.com");
   EXPECT_EQ(pbw.Text(ControlId::PostfachNameTB), L"vorname.nachname@example.com");
   EXPECT_EQ(pbw.Text(ControlId::PasswortTB), L"");
@@ -148,6 +134,10 @@ TEST_P(EndToEndScripted, TestEndsWithTheAnswerToList) {
     return trace.starts_with(L"Connecting to 127.0.0.1:") &&
            trace.ends_with(L"RCVD: " + std::wstring(listReply.begin(), listReply.end()));
   })) << pbw.Text(ControlId::T);
+  const auto selection = static_cast<DWORD>(::SendMessageW(pbw.Control(ControlId::T), EM_GETSEL, 0, 0));
+  const auto end = static_cast<WORD>(pbw.Text(ControlId::T).size());
+  EXPECT_EQ(LOWORD(selection), end) << "the caret stands at the end of the trace";
+  EXPECT_EQ(HIWORD(selection), end);
   if (c.startsMailClient) {
     EXPECT_TRUE(testing::PumpMessagesUntil([&] { return std::filesystem::exists(mailClient.ProgramMarker()); }));
   } else {
@@ -201,6 +191,13 @@ TEST_F(EndToEnd, TheKeyboardIsOnTheServerFieldFirstThenWhereTheUserLeftIt) {
   pbw.Close();
   pbw.TrayNotification(WM_LBUTTONDOWN);
   EXPECT_TRUE(focusComesTo(ControlId::PasswortTB));
+
+  // A click on "&OK" gives it the keyboard before it hides the window; a letter typed on the next
+  // show must not press a button.
+  pbw.Press(ControlId::Btn1);
+  ASSERT_FALSE(pbw.IsVisible());
+  pbw.TrayNotification(WM_LBUTTONDOWN);
+  EXPECT_TRUE(focusComesTo(ControlId::PasswortTB));
 }
 
 TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
@@ -215,7 +212,7 @@ TEST_F(EndToEnd, ACloseFromOutsideSavesAndEnds) {
 }
 
 TEST_F(EndToEnd, ASecondStartShowsTheRunningProgramAndEnds) {
-  RunningPbw pbw(Exe());
+  RunningPbw pbw(Exe(), L"/AUTOSTART");
   ASSERT_TRUE(pbw.Started());
   EXPECT_EQ(testing::RunToEnd(Exe(), L"/AUTOSTART"), 0u);
   EXPECT_FALSE(pbw.IsVisible()) << "the Run entry at log-on starts quietly";
@@ -223,6 +220,66 @@ TEST_F(EndToEnd, ASecondStartShowsTheRunningProgramAndEnds) {
   EXPECT_EQ(testing::RunToEnd(Exe(), L""), 0u);
   EXPECT_TRUE(pbw.IsVisible());
   EXPECT_FALSE(pbw.HasExited());
+}
+
+// A window of the program's class and caption that belongs to another program.
+class DecoyWindow {
+ public:
+  DecoyWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &Count;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"PostboxWatchmanForm1";
+    ::RegisterClassW(&windowClass);
+    window_.reset(::CreateWindowW(L"PostboxWatchmanForm1", L"PostboxWatchman", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr));
+  }
+  bool Exists() const { return static_cast<bool>(window_); }
+  static int Requests() { return requests_; }
+
+ private:
+  static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER) ++requests_;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  static inline int requests_ = 0;
+  UniqueWindow window_;
+};
+
+TEST_F(EndToEnd, ASecondStartDuringTheFirstOnesLoadShowsItsWindowOnceLoadedAndNoOtherWindow) {
+  // An old shortcut in the Startup folder that is in use holds the load at a message box.
+  constexpr wchar_t kShellFolders[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const testing::SavedRegistryValue savedStartup{HKEY_CURRENT_USER, kShellFolders, L"Startup"};
+  const testing::SavedRegistryValue savedEntry{HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                               L"PostboxWatchman"};
+  testing::TestFiles startup{L"pbw-e2e-startup"};
+  testing::WriteRawValue(HKEY_CURRENT_USER, kShellFolders, L"Startup",
+                         {true, REG_SZ, testing::BytesOf(startup.Folder().wstring() + L'\0')});
+  const std::wstring shortcut = startup.Create(L"PostboxWatchman.lnk");
+  const UniqueKernelHandle inUse(
+      ::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  const DecoyWindow decoy;
+  ASSERT_TRUE(decoy.Exists());
+
+  // Started as at log-on, so that only the second start can show the window.
+  std::optional<RunningPbw> first;
+  std::jthread firstStart([&] { first.emplace(Exe(), L"/AUTOSTART"); });
+  HWND message = nullptr;
+  ASSERT_TRUE(
+      testing::PumpMessagesUntil([&] { return (message = ::FindWindowW(L"#32770", L"PostboxWatchman")) != nullptr; }));
+  DWORD secondId = 0;
+  const UniqueKernelHandle second = testing::StartProgram(Exe(), L"", secondId);
+  ASSERT_TRUE(second);
+  // Time for the second start to look for the first one while its load is held.
+  testing::PumpMessagesUntil([&] { return ::WaitForSingleObject(second.get(), 0) == WAIT_OBJECT_0; },
+                             std::chrono::seconds(3));
+  ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(testing::PumpMessagesUntil([&] { return ::WaitForSingleObject(second.get(), 0) == WAIT_OBJECT_0; }));
+  firstStart.join();
+
+  ASSERT_TRUE(first && first->Started());
+  EXPECT_TRUE(first->IsVisible());
+  EXPECT_EQ(DecoyWindow::Requests(), 0) << "another program's window is not asked";
 }
 
 TEST_F(EndToEnd, EndeSavesTheFieldsAndEndsTheProgram) {
@@ -302,6 +359,12 @@ TEST_F(EndToEnd, InfoOpensOneAboutDialogThatOutlivesTheMainWindow) {
   EXPECT_EQ(Stored(L"PORT"), L"110") << "the main window saved on its unload";
   EXPECT_FALSE(pbw.HasExited()) << "the open About dialog keeps the program alive";
 
+  // That program is no instance any more: a new start is, with its window and icon.
+  RunningPbw restarted(Exe());
+  ASSERT_TRUE(restarted.Started());
+  EXPECT_TRUE(restarted.IsVisible());
+  EXPECT_TRUE(testing::HasTrayIcon(restarted.MainWindow()));
+
   const HWND close = ::GetDlgItem(about, info_form::ButtonId(info_form::kCloseWindow));
   ASSERT_NE(close, nullptr);
   ::PostMessageW(close, BM_CLICK, 0, 0);
@@ -317,7 +380,7 @@ TEST_P(EndToEndBanner, FollowsTheAgeOfTheProgramFile) {
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   const bool partner = days <= 60;
-  // The window itself is hidden: what counts is each picture's own visibility.
+  // What counts is each picture's own visibility, not the window's.
   const auto shown = [&](ControlId id) { return (::GetWindowLongW(pbw.Control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
   EXPECT_EQ(shown(ControlId::Image1), !partner);
   EXPECT_EQ(shown(ControlId::Image2), partner);

@@ -1,14 +1,19 @@
 #pragma once
 // What every end-to-end test starts from: PBW.exe copied into a folder of its own, and no settings
-// of the user's, neither before nor after the test. The including test program defines
-// PBW_EXE_BUILD_PATH, the build's path of the program.
+// of the user's, neither before nor after the test, but those the test stores. The including test
+// program defines PBW_EXE_BUILD_PATH, the build's path of the program.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
+#include "settings/ansi_code_page_win.h"
+#include "settings/password_scrambler.h"
+#include "settings/random_source.h"
+#include "settings/registry_settings_store_win.h"
 #include "tests/support/pbw_remote_win.h"
 #include "tests/support/temporary_folder.h"
 
@@ -25,12 +30,23 @@ class EndToEndFixture : public ::testing::Test {
   std::wstring Exe() const { return exe_.wstring(); }
   const std::filesystem::path& Folder() const { return folder_.Path(); }
 
+  void Store(const std::map<std::wstring, std::wstring>& values) {
+    for (const auto& [key, value] : values) store_.WriteValue(key, value);
+  }
+  std::wstring Stored(const std::wstring& key) const { return store_.ReadValue(key).value_or(L"<missing>"); }
+  std::wstring Scrambled(const std::wstring& password) { return scrambler_.ConvertPassword(password, true); }
+  std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
+
  private:
   // The settings store's application key.
   static constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
 
   TemporaryFolder folder_;
   std::filesystem::path exe_;
+  RegistrySettingsStore store_;
+  TimeSeededRandom random_;
+  AnsiCodePage codePage_;
+  PasswordScrambler scrambler_{random_, codePage_};
 };
 
 }  // namespace pbw::testing

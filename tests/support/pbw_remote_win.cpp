@@ -21,20 +21,27 @@ struct WindowSearch {
   DWORD processId;
   std::wstring_view caption;
   HWND besides;
+  std::wstring_view className;  // any when empty
   HWND found;
 };
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256]{};
+  return std::wstring(name, static_cast<std::size_t>(::GetClassNameW(window, name, 256)));
+}
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<WindowSearch*>(context);
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId || window == search->besides || TextOf(window) != search->caption) return TRUE;
+  if (!search->className.empty() && ClassOf(window) != search->className) return TRUE;
   search->found = window;
   return FALSE;
 }
 
-HWND FindTopLevelWindow(DWORD processId, std::wstring_view caption, HWND besides) {
-  WindowSearch search{processId, caption, besides, nullptr};
+HWND FindTopLevelWindow(DWORD processId, std::wstring_view caption, HWND besides, std::wstring_view className = {}) {
+  WindowSearch search{processId, caption, besides, className, nullptr};
   ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -90,9 +97,6 @@ std::wstring WindowsPath(std::string_view buildPath) {
   return path;
 }
 
-namespace {
-
-// Starts the program with `arguments`; the process handle, or an empty one when it did not start.
 UniqueKernelHandle StartProgram(const std::wstring& exePath, const std::wstring& arguments, DWORD& processId) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
@@ -108,8 +112,6 @@ UniqueKernelHandle StartProgram(const std::wstring& exePath, const std::wstring&
   return UniqueKernelHandle(info.hProcess);
 }
 
-}  // namespace
-
 std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& arguments, DWORD limitMs) {
   DWORD processId = 0;
   const UniqueKernelHandle process = StartProgram(exePath, arguments, processId);
@@ -123,12 +125,16 @@ std::optional<DWORD> RunToEnd(const std::wstring& exePath, const std::wstring& a
   return exitCode;
 }
 
-RunningPbw::RunningPbw(const std::wstring& exePath) {
-  process_ = StartProgram(exePath, L"", processId_);
+RunningPbw::RunningPbw(const std::wstring& exePath, const std::wstring& arguments) {
+  process_ = StartProgram(exePath, arguments, processId_);
   if (!process_) return;
-  // The caption is set during the window's load, which ends with the window hidden.
-  window_ = WaitForWindowOfProgram(L"PostboxWatchman");
-  // The caption is set early in the load; what a test sends must wait until the load has ended.
+  // The main window gets its caption as the last step of its load; a message box of the load has
+  // the same caption.
+  PumpMessagesUntil([&] {
+    window_ = FindTopLevelWindow(processId_, L"PostboxWatchman", nullptr, L"PostboxWatchmanForm1");
+    return window_ != nullptr;
+  });
+  // What a test sends must wait until the start, which may show the window, has ended.
   ::WaitForInputIdle(process_.get(), kMessageLimitMs);
 }
 
@@ -201,8 +207,8 @@ std::wstring RunningPbw::StatusLine() const { return Text(ControlId::Sbar); }
 
 bool RunningPbw::IsVisible() const { return ::IsWindowVisible(window_) != FALSE; }
 
-bool RunningPbw::WaitForStatus(std::wstring_view text) const {
-  return PumpMessagesUntil([&] { return StatusLine() == text; }, std::chrono::seconds(60));
+bool RunningPbw::WaitForStatus(std::wstring_view text, std::chrono::milliseconds limit) const {
+  return PumpMessagesUntil([&] { return StatusLine() == text; }, limit);
 }
 
 bool RunningPbw::WaitForExit() { return process_ && ::WaitForSingleObject(process_.get(), 30000) == WAIT_OBJECT_0; }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,10 @@ std::wstring WindowsPath(std::string_view buildPath);
 
 class RunningPbw {
  public:
-  // Starts the program and waits until its main window exists; check Started() afterwards.
-  explicit RunningPbw(const std::wstring& exePath);
+  // Starts the program and waits until its main window has loaded; check Started() afterwards.
+  // Without arguments it is a start by the user, which shows the window; "/AUTOSTART" starts as at
+  // log-on.
+  explicit RunningPbw(const std::wstring& exePath, const std::wstring& arguments = L"");
   RunningPbw(const RunningPbw&) = delete;
   RunningPbw& operator=(const RunningPbw&) = delete;
   // Ends the process if a test left it running.
@@ -56,7 +59,7 @@ class RunningPbw {
   HWND WaitForWindowOfProgram(std::wstring_view caption, HWND besides = nullptr) const;
 
   // Waits (with a generous safety limit) until the status line reads `text`.
-  bool WaitForStatus(std::wstring_view text) const;
+  bool WaitForStatus(std::wstring_view text, std::chrono::milliseconds limit = std::chrono::seconds(60)) const;
   bool WaitForExit();
   bool HasExited() const;
 
@@ -65,6 +68,9 @@ class RunningPbw {
   DWORD processId_ = 0;
   HWND window_ = nullptr;
 };
+
+// Starts the program with `arguments`; the process handle, or an empty one when it did not start.
+UniqueKernelHandle StartProgram(const std::wstring& exePath, const std::wstring& arguments, DWORD& processId);
 
 // Starts the program with `arguments` and waits for its end; its exit code, or nothing when it
 // was still running after `limitMs` (it is then ended).
