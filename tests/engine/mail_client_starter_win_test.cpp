@@ -19,8 +19,9 @@ using testing::PumpMessagesUntil;
 
 class MailClientStarterTest : public ::testing::Test {
  protected:
+  // Until it can be read: the client's rename may still hold the file a moment after it appears.
   bool WaitForMarker(const std::filesystem::path& marker) {
-    return PumpMessagesUntil([&] { return std::filesystem::exists(marker); });
+    return PumpMessagesUntil([&] { return !MarkerText(marker).empty(); });
   }
 
   testing::TemporaryFolder folder{L"pbw-mailclient"};
