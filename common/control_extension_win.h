@@ -48,14 +48,12 @@ template <class Extension>
 void ExtendControl(HWND control, std::unique_ptr<Extension> extension) {
   constexpr UINT_PTR kId = 1;
   constexpr SUBCLASSPROC kProcedure = &detail::ExtendedControlProcedure<Extension>;
-  const auto added = reinterpret_cast<LPARAM>(extension.get());
-  if (::SendMessageW(control, detail::ReplaceExtensionMessage(), reinterpret_cast<WPARAM>(kProcedure), added) ==
-      detail::kExtensionReplaced) {
-    extension.release();  // the control holds it now
-    return;
-  }
-  // Freed here when it could not be put in place.
-  if (::SetWindowSubclass(control, kProcedure, kId, reinterpret_cast<DWORD_PTR>(extension.get()))) extension.release();
+  const auto added = reinterpret_cast<DWORD_PTR>(extension.get());
+  const bool placed = ::SendMessageW(control, detail::ReplaceExtensionMessage(), reinterpret_cast<WPARAM>(kProcedure),
+                                     static_cast<LPARAM>(added)) == detail::kExtensionReplaced ||
+                      ::SetWindowSubclass(control, kProcedure, kId, added) != FALSE;
+  // Once placed, the control holds it; otherwise it is freed here.
+  if (placed) static_cast<void>(extension.release());
 }
 
 // Hooks `extension` into the control's messages while the hook lives; the extension outlives it.

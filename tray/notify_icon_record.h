@@ -30,7 +30,9 @@ struct NotifyIconLayout {
 
 // The handles sit at their own width and alignment; the other fields are 32 bits wide.
 constexpr NotifyIconLayout NotifyIconLayoutFor(std::size_t handleBytes) {
-  const auto aligned = [handleBytes](std::size_t offset) { return (offset + handleBytes - 1) / handleBytes * handleBytes; };
+  const auto aligned = [handleBytes](std::size_t offset) {
+    return (offset + handleBytes - 1) / handleBytes * handleBytes;
+  };
   NotifyIconLayout layout{};
   layout.window = aligned(4);
   layout.iconId = layout.window + handleBytes;

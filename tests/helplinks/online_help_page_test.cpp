@@ -123,10 +123,10 @@ TEST(OnlineHelpPage, DescribesEachStartTextByThePhaseInWhichItStands) {
 TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
   using namespace status_text;
   const std::vector<std::wstring> shown{
-      std::wstring(kLoggingIn),      std::wstring(kOpening),       std::wstring(kHostNotAnswering),
-      std::wstring(kMailboxUnknown), std::wstring(kLoginRejected), std::wstring(kNewMail),
-      std::wstring(kMailboxEmpty),   std::wstring(kUnknownStep),   TimeoutText(90),
-      std::wstring(kTlsUntrusted),   std::wstring(kTlsWrongHost),  std::wstring(kTlsExpired),
+      std::wstring(kLoggingIn),      std::wstring(kOpening),          std::wstring(kHostNotAnswering),
+      std::wstring(kMailboxUnknown), std::wstring(kLoginRejected),    std::wstring(kNewMail),
+      std::wstring(kMailboxEmpty),   std::wstring(kUnknownStep),      TimeoutText(90),
+      std::wstring(kTlsUntrusted),   std::wstring(kTlsWrongHost),     std::wstring(kTlsExpired),
       std::wstring(kTlsFailed),      std::wstring(kPlainLoginRefused)};
   const std::vector<std::string> quoted = Cells(HelpPage(), "<td class=\"text\">");
   EXPECT_GE(quoted.size(), shown.size());
