@@ -8,10 +8,6 @@
 namespace pbw {
 namespace {
 
-// The window property through which the replacement procedure finds its object; the window's own
-// user data belongs to the window's owner.
-constexpr wchar_t kTrayProperty[] = L"PostboxWatchman.TrayIcon";
-
 // Sent to every top-level window when the shell (re)starts its task bar.
 UINT TaskbarCreatedMessage() {
   static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -22,23 +18,16 @@ std::uint64_t HandleValue(const void* handle) { return reinterpret_cast<std::uin
 
 }  // namespace
 
-TrayIcon::~TrayIcon() {
-  if (hookedWindow_ && ::GetPropW(hookedWindow_, kTrayProperty) == this) RemoveWindowHook();
-}
-
 void TrayIcon::InstallWindowHook(HWND window, TrayClickHandler onClick) {
+  hook_.reset();
   hookedWindow_ = window;
   clickHandler_ = std::move(onClick);
-  ::SetPropW(window, kTrayProperty, this);
-  // The W form keeps a Unicode window Unicode.
-  previousWindowProc_ =
-      reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
+  hook_.emplace(window, *this);
 }
 
 void TrayIcon::RemoveWindowHook() {
   StopAddRetries();
-  ::SetWindowLongPtrW(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc_));
-  ::RemovePropW(hookedWindow_, kTrayProperty);
+  hook_.reset();
 }
 
 bool TrayIcon::NotifyIconCall(std::uint32_t message, std::uint32_t iconId, HICON icon, std::wstring_view tip) {
@@ -89,13 +78,6 @@ void TrayIcon::RemoveTrayIcon(std::uint32_t iconId) {
   NotifyIconCall(kNotifyIconDelete, iconId, reinterpret_cast<HICON>(std::uintptr_t{1}), L"");
 }
 
-LRESULT CALLBACK TrayIcon::TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* tray = static_cast<TrayIcon*>(::GetPropW(window, kTrayProperty))) {
-    return tray->HandleMessage(window, message, wParam, lParam);
-  }
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kTrayAddRetryTimerId) {
     OnAddRetryTimer();
@@ -104,7 +86,7 @@ LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
   if (message != kTrayCallbackMessage) {
     // A restarted shell has lost every icon.
     if (message == TaskbarCreatedMessage() && addedIcon_) OfferRememberedIcon();
-    return ::CallWindowProcW(previousWindowProc_, window, message, wParam, lParam);
+    return ::DefSubclassProc(window, message, wParam, lParam);
   }
   // Whoever sent it, message 1024 is an icon notification and ends here. A double click has
   // already shown the window through its first press.

@@ -1,9 +1,9 @@
 #pragma once
-// The program's icon in the notification area, and the replacement window procedure of the main
-// window that takes the icon's notifications (message 1024) and passes every other message to the
-// procedure it replaced. One object per hooked window: it remembers the window, the replaced
-// procedure and the added icon, so that a restarted shell gets the icon again, and so that an icon
-// the shell refused (at log-on, before the task bar is ready) is offered again.
+// The program's icon in the notification area, and the hook on the main window that takes the icon's
+// notifications (message 1024) and passes every other message on to the window. One object per
+// hooked window: it remembers the window and the added icon, so that a restarted shell gets the icon
+// again, and so that an icon the shell refused (at log-on, before the task bar is ready) is offered
+// again.
 
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/control_extension_win.h"
 #include "tray/notification_area_win.h"
 
 namespace pbw {
@@ -36,17 +37,15 @@ inline constexpr int kTrayAddRetries = 60;
 class TrayIcon {
  public:
   explicit TrayIcon(NotificationArea& area = ShellNotificationArea()) : area_(area) {}
-  // Puts the previous procedure back if the window still carries the hook.
-  ~TrayIcon();
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
-  // Once per window, and not again before RemoveWindowHook: a second install would forward to itself.
+  // A second install moves the hook to the window it names.
   void InstallWindowHook(HWND window, TrayClickHandler onClick);
-  // Puts the previous procedure back. The window and the procedure stay remembered, so a second
-  // remove sets the same procedure again; before any install it changes nothing.
+  // The window's messages go straight to it again. The window stays remembered; removing twice, or
+  // before any install, changes nothing.
   void RemoveWindowHook();
-  // The window whose procedure was replaced; null before the first install.
+  // The hooked window; null before the first install.
   HWND HookedWindow() const { return hookedWindow_; }
 
   // Builds the record (tip in the ANSI code page) and hands it to the notification area; false when
@@ -59,10 +58,11 @@ class TrayIcon {
   // Deletes the icon, forgets it and stops offering it. Harmless when the icon does not exist.
   void RemoveTrayIcon(std::uint32_t iconId);
 
-  static LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnTrayIconClick(std::uint32_t iconId);
 
  private:
+  friend class ControlHook<TrayIcon>;
+
   struct AddedIcon {
     std::uint32_t iconId;
     HICON icon;
@@ -78,10 +78,11 @@ class TrayIcon {
 
   NotificationArea& area_;
   HWND hookedWindow_ = nullptr;
-  WNDPROC previousWindowProc_ = nullptr;
   TrayClickHandler clickHandler_;
   std::optional<AddedIcon> addedIcon_;
   int addRetriesLeft_ = 0;  // more than 0 while the retry timer runs
+  // Last: a hook still in place ends before the state its messages use.
+  std::optional<ControlHook<TrayIcon>> hook_;
 };
 
 }  // namespace pbw
