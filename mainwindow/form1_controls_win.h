@@ -1,27 +1,24 @@
 #pragma once
-// Creates the main window's controls from its layout table.
+// The main window's controls by name.
 
 #include <windows.h>
 
-#include <map>
-
-#include "common/unique_handle_win.h"
 #include "mainwindow/form1_layout.h"
 
 namespace pbw {
 
 class Form1Controls {
  public:
-  // Creates every control as a child of `form`, in keyboard order, in the layout's font.
-  Form1Controls(HWND form, HINSTANCE instance);
+  explicit Form1Controls(HWND form) : form_(form) {}
 
-  HWND operator[](ControlId id) const { return windows_.at(id); }
-  static int CommandId(ControlId id) { return static_cast<int>(id); }
+  HWND operator[](ControlId id) const { return ::GetDlgItem(form_, FormId(id)); }
 
  private:
-  std::map<ControlId, HWND> windows_;
-  UniqueFont font_;
-  UniqueFont boldFont_;
+  HWND form_;
 };
+
+// The banners and the side picture, each decoded when the window is first shown: it starts hidden in
+// the tray, often for the whole run.
+void ShowForm1Pictures(const Form1Controls& controls, HINSTANCE instance);
 
 }  // namespace pbw

@@ -1,30 +1,15 @@
 #pragma once
 // The main window's layout: every control with its place in twips, its keyboard order and caption.
 
-#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
-#include <string_view>
 
-#include "common/layout_font.h"
-#include "common/twips.h"
+#include "forms/form_control.h"
 
 namespace pbw {
 
-enum class ControlKind {
-  Frame,
-  Label,
-  TextBox,
-  PasswordBox,
-  DropDownList,
-  Button,
-  CheckBox,
-  Picture,
-  StatusBar,
-  TraceBox
-};
-
-// Identifies each control; buttons of the `Btn` array carry their index in `btnIndex`.
+// Identifies each control.
 enum class ControlId : std::uint16_t {
   Frame1 = 100,
   Image1Image1,
@@ -53,23 +38,24 @@ enum class ControlId : std::uint16_t {
   T,
 };
 
-struct ControlSpec {
-  ControlId id;
-  ControlKind kind;
-  TwipsRect place;  // relative to the window's client area
-  std::wstring_view caption;
-  int btnIndex = -1;  // index within the `Btn` control array
-};
+// The indexes of the `Btn` control array: the index alone tells `Btn_Click` which button was pressed.
+inline constexpr std::int16_t kBtnChooseMailClient = 0;  // "..."
+inline constexpr std::int16_t kBtnHide = 1;              // "&OK"
+inline constexpr std::int16_t kBtnTest = 2;              // "&Test"
+inline constexpr std::int16_t kBtnInfo = 20;             // "&Info"
+inline constexpr std::int16_t kBtnHelp = 21;             // "&Hilfe"
+inline constexpr std::int16_t kBtnEnd = 22;              // "&Ende"
 
 constexpr int kForm1ClientWidthTwips = 8025;
 constexpr int kForm1ClientHeightTwips = 4050;
 
-// All controls, in keyboard order first (tab index 0 upwards), then the pictures.
-std::span<const ControlSpec> Form1Layout();
+constexpr int FormId(ControlId id) { return static_cast<int>(id); }
 
-// "&OK" is bold; every other control has the layout's regular face.
-const LayoutFont& FontOf(ControlId id);
+// All controls, in keyboard order first (tab index 0 upwards), then the pictures. "&OK" is bold;
+// every other control has the layout's regular face.
+std::span<const FormControl> Form1Layout();
 
-const ControlSpec* FindControl(ControlId id);
+// The index within the `Btn` control array of the control `id`, if it is one of its buttons.
+std::optional<std::int16_t> BtnIndexOf(ControlId id);
 
 }  // namespace pbw

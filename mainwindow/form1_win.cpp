@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "common/twips_win.h"
 #include "common/wide_text_win.h"
 #include "desktop/autostart_win.h"
 #include "desktop/startup_banner_win.h"
@@ -29,8 +28,8 @@ constexpr std::uint32_t kTrayIconId = 0;
 
 // No WS_CLIPCHILDREN: the frames are siblings of the controls they surround, and the window paints
 // the background inside them.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr FormFrame kFrame{kWindowClass, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+                           kForm1ClientWidthTwips, kForm1ClientHeightTwips};
 
 // The drop-down list as the settings fill it.
 class IntervalListFiller final : public IntervalListView {
@@ -45,33 +44,14 @@ class IntervalListFiller final : public IntervalListView {
   HWND comboBox_;
 };
 
-// The controls that take typed text or a choice: the only ones whose focus is remembered.
-bool IsField(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::PasswordBox || kind == ControlKind::DropDownList;
-}
-
-bool RegisterWindowClass(HINSTANCE instance, HICON icon, HICON smallIcon) {
-  WNDCLASSEXW windowClass{};
-  windowClass.hInstance = instance;
-  windowClass.hIcon = icon;
-  windowClass.hIconSm = smallIcon;
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  return BoundWindow<Form1>::RegisterWindowClass(windowClass);
-}
-
 // The outer size that gives the layout's client area, centred on the work area.
 RECT InitialPlacement() {
-  RECT frame = TwipsToPixels({0, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips});
-  ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  RECT frame = OuterRect(kFrame);
   RECT work{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int left = work.left + (work.right - work.left - width) / 2;
-  const int top = work.top + (work.bottom - work.top - height) / 2;
-  return {left, top, left + width, top + height};
+  ::OffsetRect(&frame, work.left + (work.right - work.left - frame.right) / 2,
+               work.top + (work.bottom - work.top - frame.bottom) / 2);
+  return frame;
 }
 
 }  // namespace
@@ -115,20 +95,21 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
     : store_(store),
       scrambler_(scrambler),
       about_(about),
-      lifetime_(lifetime),
       singleInstance_(singleInstance),
       // Each at the system's size for the scale of the screen, drawn for that size, not shrunk or
       // stretched by the shell.
       icon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXICON))),
-      smallIcon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXSMICON))) {
-  if (!RegisterWindowClass(instance, icon_.get(), smallIcon_.get())) return;
+      smallIcon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXSMICON))),
+      window_(lifetime, FocusMemory::Fields,
+              [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); }) {
   // Without the window the caller sees that it is not loaded.
-  if (!window_.Create(kExStyle, kWindowClass, L"", kStyle, InitialPlacement(), nullptr, instance)) return;
-  controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
+  if (!window_.Create(kFrame, icon_.get(), smallIcon_.get(), InitialPlacement(), nullptr, instance, Form1Layout()))
+    return;
+  controls_ = std::make_unique<Form1Controls>(window_.get());
+  ShowForm1Pictures(*controls_, instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });
   components_ = std::make_unique<Components>(window_.get(), *controls_);
-  lifetime_.WindowLoaded();
   Form_Load();
 }
 
@@ -158,14 +139,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
-    case WM_ACTIVATE:
-      // As a dialog does: the keyboard goes back to the control that had it, never to the frame.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        RememberFocus();
-      } else {
-        RestoreFocus();
-      }
-      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != SC_CLOSE) return ::DefWindowProcW(window, message, wParam, lParam);
       OnCloseCommand();
@@ -184,12 +157,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::OnCommand(int controlId, int notification) {
+  // Enter and Escape arrive as IDOK and IDCANCEL, which no control has: no default buttons here.
   const auto id = static_cast<ControlId>(controlId);
-  const ControlSpec* layout = FindControl(id);
-  if (layout == nullptr) return;  // Enter and Escape arrive as IDOK and IDCANCEL: no default buttons here
-  if (layout->kind == ControlKind::Button && notification == BN_CLICKED)
-    return Btn_Click(static_cast<std::int16_t>(layout->btnIndex));
-  if (id == ControlId::AutoStartCHK && notification == BN_CLICKED) return AutoStartCHK_Click();
+  if (notification == BN_CLICKED) {
+    if (const auto index = BtnIndexOf(id)) return Btn_Click(*index);
+    if (id == ControlId::AutoStartCHK) return AutoStartCHK_Click();
+  }
   if (notification != STN_CLICKED) return;
   if (id == ControlId::Image1) return Image1_Click();
   if (id == ControlId::Image2) return Image2_Click();
@@ -263,22 +236,21 @@ void Form1::Unload(UnloadMode unloadMode) {
   window_.Destroy();
   // The settings are saved: a new start may be the one instance, beside a lingering About dialog.
   singleInstance_.Release();
-  lifetime_.WindowUnloaded();
 }
 
 void Form1::Btn_Click(std::int16_t index) {
   switch (index) {
-    case 0:
+    case kBtnChooseMailClient:
       return GetMailClientNameDialog();
-    case 1:
+    case kBtnHide:
       return HideForm();
-    case 2:
+    case kBtnTest:
       return components_->check.StartPop3Check();
-    case 20:
+    case kBtnInfo:
       return about_.ShowAboutDialog();
-    case 21:
+    case kBtnHelp:
       return ShowOnlineHelp();
-    case 22:
+    case kBtnEnd:
       components_->pop3Sock.Close();
       return Unload(UnloadMode::Program);
     default:
@@ -304,21 +276,8 @@ void Form1::ShowForm() {
 }
 
 void Form1::HideForm() {
-  RememberFocus();
+  window_.RememberFocus();
   ::ShowWindow(window_.get(), SW_HIDE);
-}
-
-void Form1::RememberFocus() {
-  // Only a field: on a button, a letter typed on the next show would be its access key and press it.
-  const HWND focus = ::GetFocus();
-  if (focus == nullptr || ::GetParent(focus) != window_.get()) return;
-  const ControlSpec* control = FindControl(static_cast<ControlId>(::GetDlgCtrlID(focus)));
-  if (control != nullptr && IsField(control->kind)) focus_ = focus;
-}
-
-void Form1::RestoreFocus() {
-  // Before the window was first left: the first control in the keyboard order.
-  ::SetFocus(focus_ != nullptr ? focus_ : (*controls_)[ControlId::ServerNameTB]);
 }
 
 }  // namespace pbw

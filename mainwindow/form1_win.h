@@ -8,8 +8,6 @@
 #include <memory>
 
 #include "about/info_form_freeware_win.h"
-#include "common/bound_window_win.h"
-#include "common/program_lifetime_win.h"
 #include "common/unique_handle_win.h"
 #include "engine/check_schedule.h"
 #include "engine/connection_probe_win.h"
@@ -17,6 +15,8 @@
 #include "engine/mail_client_starter_win.h"
 #include "engine/pop3_check.h"
 #include "engine/pop3_sock_win.h"
+#include "forms/program_lifetime_win.h"
+#include "forms/twips_form_win.h"
 #include "mainwindow/autostart_check_box_win.h"
 #include "mainwindow/engine_views_win.h"
 #include "mainwindow/form1_controls_win.h"
@@ -46,13 +46,11 @@ class Form1 {
   // load has ended; null when there is none.
   static HWND FindLoaded();
 
-  HWND Window() const { return window_.get(); }
   bool IsLoaded() const { return static_cast<bool>(window_); }
   // As a press on the tray icon does.
   void Show() { ShowForm(); }
 
  private:
-  friend class BoundWindow<Form1>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnCommand(int controlId, int notification);
@@ -75,22 +73,18 @@ class Form1 {
 
   void ShowForm();
   void HideForm();
-  void RememberFocus();
-  void RestoreFocus();
 
   SettingsStore& store_;
   PasswordScrambler& scrambler_;
   InfoFormFreeware& about_;
-  ProgramLifetime& lifetime_;
   SingleInstance& singleInstance_;
   UniqueIcon icon_;
   UniqueIcon smallIcon_;  // the caption's and the tray icon's
   // Before the window: the hook still sees the messages of the window's destruction.
   TrayIcon tray_;
-  BoundWindow<Form1> window_{*this};
+  TwipsForm window_;
   std::unique_ptr<Form1Controls> controls_;
   std::unique_ptr<AutostartCheckBoxControl> autostartBox_;
-  HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left
 
   // The engine's components; they exist once the window does.
   struct Components;

@@ -48,14 +48,7 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   // installed the program would not find it: a start by hand shows the window.
   if (byUser) form.Show();
 
-  MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Tab, Alt + access key and the arrow keys move between the controls of either window.
-    if (about.HandleAboutDialogMessage(message)) continue;
-    if (form.IsLoaded() && ::IsDialogMessageW(form.Window(), &message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  lifetime.RunMessageLoop();
   return 0;
 }
 

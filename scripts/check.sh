@@ -11,7 +11,7 @@ cd "$root"
 build=${PBW_BUILD_ROOT:-$root/build}
 jobs=$(nproc)
 
-sources=(about bench common desktop engine fuzz helplinks mainwindow resources settings tray tests)
+sources=(about bench common desktop engine forms fuzz helplinks mainwindow resources settings tray tests)
 failed=()
 
 own_files_of() {  # the project's translation units in a compile-commands file, minus those of a second

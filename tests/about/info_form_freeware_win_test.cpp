@@ -30,13 +30,13 @@ int CurrentYear() {
 
 // Runs the messages queued so far the way the program's loop does: the dialog's keyboard handling
 // sees each one first. A marker posted behind them tells when all have been handled.
-void RunQueuedMessages(InfoFormFreeware& about) {
+void RunQueuedMessages(ProgramLifetime& lifetime) {
   constexpr UINT kMarker = WM_APP + 77;
   ::PostThreadMessageW(::GetCurrentThreadId(), kMarker, 0, 0);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.hwnd == nullptr && message.message == kMarker) return;
-    if (about.HandleAboutDialogMessage(message)) continue;
+    if (lifetime.HandleDialogMessage(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
@@ -47,7 +47,7 @@ class InfoFormFreewareTest : public ::testing::Test {
   InfoFormFreewareTest() {
     about_.ShowAboutDialog();
     dialog_ = AboutDialog();
-    RunQueuedMessages(about_);
+    RunQueuedMessages(lifetime_);
   }
   ~InfoFormFreewareTest() override {
     if (const HWND open = AboutDialog()) ::SendMessageW(Button(open, kCloseWindow), BM_CLICK, 0, 0);
@@ -59,7 +59,7 @@ class InfoFormFreewareTest : public ::testing::Test {
   void PressKey(WPARAM key) {
     ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
     ::PostMessageW(::GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));  // released, was down
-    RunQueuedMessages(about_);
+    RunQueuedMessages(lifetime_);
   }
 
   ProgramLifetime lifetime_;
@@ -133,7 +133,7 @@ TEST_F(InfoFormFreewareTest, ASecondCallLeavesTheOpenDialogAsItIs) {
   ::SetWindowPos(dialog_, nullptr, 7, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::SetDlgItemTextW(dialog_, kLabelId, L"unver\u00e4ndert");
   about_.ShowAboutDialog();
-  RunQueuedMessages(about_);
+  RunQueuedMessages(lifetime_);
   EXPECT_EQ(AboutDialog(), dialog_);
   RECT frame{};
   ::GetWindowRect(dialog_, &frame);
@@ -176,7 +176,7 @@ TEST_F(InfoFormFreewareTest, ButtonsAndPictureOpenTheMakersPagesAndMail) {
   const HWND picture = ::GetDlgItem(dialog_, kImage1Id);
   ::PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ::PostMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  RunQueuedMessages(about_);
+  RunQueuedMessages(lifetime_);
   launch = shell.NextLaunch();
   ASSERT_TRUE(launch.has_value());
   EXPECT_EQ(launch->target, L"http://www.trelvik.example");

@@ -61,9 +61,10 @@ TEST(OnlineHelpPage, ExplainsEveryFieldAndButtonOfTheMainWindow) {
 
 TEST(OnlineHelpPage, ExplainsEveryButtonOfTheAboutDialog) {
   std::vector<std::wstring> captions;
-  for (const auto& button : info_form::kButtons) {
+  for (const FormControl& button : info_form::kControls) {
+    if (button.kind != ControlKind::DialogButton) continue;
     // The page marks the access key by underlining it instead of with "&".
-    std::wstring caption = button.caption;
+    std::wstring caption(button.caption);
     const std::size_t mark = caption.find(L'&');
     caption.replace(mark, 2, L"<span class=\"key\">" + caption.substr(mark + 1, 1) + L"</span>");
     captions.push_back(caption);
@@ -139,10 +140,11 @@ TEST(OnlineHelpPage, QuotesOnlyStatusTextsTheProgramShows) {
 
 TEST(OnlineHelpPage, NamesOnlyButtonsTheProgramHas) {
   std::vector<std::wstring> captions;
-  for (const ControlSpec& control : Form1Layout()) {
-    if (!control.caption.empty()) captions.emplace_back(control.caption);
+  for (const auto layout : {Form1Layout(), std::span<const FormControl>(info_form::kControls)}) {
+    for (const FormControl& control : layout) {
+      if (!control.caption.empty() && control.kind != ControlKind::TextBlock) captions.emplace_back(control.caption);
+    }
   }
-  for (const auto& button : info_form::kButtons) captions.emplace_back(button.caption);
   const std::string key = "<span class=\"key\">";
   int named = 0;
   for (const std::string& cell : Cells(HelpPage(), "<td>")) {

@@ -15,7 +15,7 @@
 #include "common/layout_font_win.h"
 #include "common/twips.h"
 #include "common/twips_win.h"
-#include "mainwindow/form1_controls_win.h"
+#include "forms/twips_form_win.h"
 #include "mainwindow/form1_layout.h"
 
 namespace pbw {
@@ -48,21 +48,22 @@ struct Caption {
 
 std::vector<Caption> AllCaptions() {
   std::vector<Caption> captions;
-  for (const ControlSpec& c : Form1Layout()) {
+  for (const FormControl& c : Form1Layout()) {
     if (c.caption.empty()) continue;
     const Frame frame = c.kind == ControlKind::Button     ? Frame::PushButton
                         : c.kind == ControlKind::CheckBox ? Frame::CheckBox
                                                           : Frame::None;
     const UINT prefix = c.kind == ControlKind::Label ? DT_NOPREFIX : 0;
     captions.push_back(
-        {std::wstring(c.caption), std::wstring(c.caption), FontOf(c.id), c.place, frame, DT_SINGLELINE | prefix});
+        {std::wstring(c.caption), std::wstring(c.caption), c.font, c.place, frame, DT_SINGLELINE | prefix});
   }
-  using namespace info_form;
-  for (const ButtonSpec& b : kButtons) {
-    const TwipsRect place{b.left, kButtonTop, b.width, kButtonHeight};
-    captions.push_back({b.caption, b.caption, kLayoutFont, place, Frame::PushButton, 0, true});
+  for (const FormControl& c : info_form::kControls) {
+    const std::wstring caption(c.caption);
+    if (c.kind == ControlKind::DialogButton)
+      captions.push_back({caption, caption, c.font, c.place, Frame::PushButton, 0, true});
+    if (c.kind == ControlKind::TextBlock)
+      captions.push_back({L"About text", AboutText(2099), c.font, c.place, Frame::None, DT_WORDBREAK | DT_NOPREFIX});
   }
-  captions.push_back({L"About text", AboutText(2099), kLabelFont, kLabel, Frame::None, DT_WORDBREAK | DT_NOPREFIX});
   return captions;
 }
 
@@ -110,18 +111,26 @@ void ExpectFont(HWND control, const LayoutFont& expected) {
   EXPECT_EQ(font.lfWeight, wanted.lfWeight);
 }
 
+// The main window's controls, made as the main window makes them.
+struct Form1ControlsAlone {
+  ProgramLifetime lifetime;
+  TwipsForm form{lifetime, FocusMemory::Fields, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+                   return ::DefWindowProcW(form.get(), message, wParam, lParam);
+                 }};
+};
+
 TEST(ControlFonts, AreTheLayoutsFonts) {
-  const HWND parent =
-      ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
   {
-    const Form1Controls controls(parent, ::GetModuleHandleW(nullptr));
-    for (const ControlSpec& c : Form1Layout()) {
+    constexpr FormFrame kFrame{L"PbwCaptionFitForm1", WS_POPUP, 0, kForm1ClientWidthTwips, kForm1ClientHeightTwips};
+    Form1ControlsAlone alone;
+    ASSERT_TRUE(alone.form.Create(kFrame, nullptr, nullptr, OuterRect(kFrame), nullptr, ::GetModuleHandleW(nullptr),
+                                  Form1Layout()));
+    for (const FormControl& c : Form1Layout()) {
       if (c.kind == ControlKind::Picture) continue;  // no text
-      SCOPED_TRACE(static_cast<int>(c.id));
-      ExpectFont(controls[c.id], FontOf(c.id));
+      SCOPED_TRACE(c.id);
+      ExpectFont(alone.form.Control(c.id), c.font);
     }
   }
-  ::DestroyWindow(parent);
 
   ProgramLifetime lifetime;
   InfoFormFreeware dialog(lifetime);
@@ -129,8 +138,8 @@ TEST(ControlFonts, AreTheLayoutsFonts) {
   const HWND about = ::FindWindowW(nullptr, L"Info \u00fcber PostboxWatchman");
   ASSERT_NE(about, nullptr);
   ExpectFont(::GetDlgItem(about, info_form::kLabelId), info_form::kLabelFont);
-  for (const info_form::ButtonSpec& b : info_form::kButtons) {
-    ExpectFont(::GetDlgItem(about, info_form::ButtonId(b.index)), kLayoutFont);
+  for (const FormControl& c : info_form::kControls) {
+    if (c.kind == ControlKind::DialogButton) ExpectFont(::GetDlgItem(about, c.id), kLayoutFont);
   }
   ::DestroyWindow(about);
   MSG quit;

@@ -1,4 +1,4 @@
-#include "common/stretched_picture_win.h"
+#include "forms/stretched_picture_win.h"
 
 #include <commctrl.h>
 
