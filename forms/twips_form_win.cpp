@@ -20,8 +20,8 @@ constexpr DWORD kDialogButtonStyle = WS_TABSTOP | BS_MULTILINE | BS_NOTIFY;
 constexpr int kDroppedListPixels = 240;
 
 struct WindowKind {
-  const wchar_t* className;
-  DWORD style;
+  const wchar_t* className = nullptr;
+  DWORD style = 0;
   DWORD exStyle = 0;
 };
 
