@@ -20,7 +20,6 @@
 namespace pbw {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"PostboxWatchmanForm1";
 // The tray icon's tip shows the same text.
 constexpr std::wstring_view kCaption = kProductName;
 constexpr UINT_PTR kTickTimerId = 1;
@@ -57,7 +56,7 @@ bool RegisterWindowClass(HINSTANCE instance, HICON icon, HICON smallIcon) {
   windowClass.hIconSm = smallIcon;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = kMainWindowClass;
   return BoundWindow<Form1>::RegisterWindowClass(windowClass);
 }
 
@@ -123,7 +122,7 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
       smallIcon_(LoadIconResource(instance, IDI_PBW, ::GetSystemMetrics(SM_CXSMICON))) {
   if (!RegisterWindowClass(instance, icon_.get(), smallIcon_.get())) return;
   // Without the window the caller sees that it is not loaded.
-  if (!window_.Create(kExStyle, kWindowClass, L"", kStyle, InitialPlacement(), nullptr, instance)) return;
+  if (!window_.Create(kExStyle, kMainWindowClass, L"", kStyle, InitialPlacement(), nullptr, instance)) return;
   controls_ = std::make_unique<Form1Controls>(window_.get(), instance);
   autostartBox_ = std::make_unique<AutostartCheckBoxControl>((*controls_)[ControlId::AutoStartCHK],
                                                              [this] { AutoStartCHK_Click(); });
@@ -135,8 +134,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
 HWND Form1::FindLoaded() {
   // A window of this class and caption may belong to any program on the desktop.
   const std::wstring caption(kCaption);
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, kWindowClass, caption.c_str()); window != nullptr;
-       window = ::FindWindowExW(nullptr, window, kWindowClass, caption.c_str())) {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, kMainWindowClass, caption.c_str()); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, kMainWindowClass, caption.c_str())) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
     if (RunsThisUsersProgram(processId)) return window;

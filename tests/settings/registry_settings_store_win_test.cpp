@@ -16,6 +16,7 @@ namespace pbw {
 namespace {
 
 // These tests run in a Wine prefix of their own: the application's key is theirs to delete.
+// Written out, not taken from the program: where existing users' settings are.
 constexpr wchar_t kApplicationKey[] = L"Software\\Trelvik Software";
 constexpr wchar_t kSettingsKey[] = L"Software\\Trelvik Software\\PostboxWatchman";
 
