@@ -31,19 +31,6 @@ constexpr std::uint32_t kTrayIconId = 0;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// The drop-down list as the settings fill it.
-class IntervalListFiller final : public IntervalListView {
- public:
-  explicit IntervalListFiller(HWND comboBox) : comboBox_(comboBox) {}
-  void AppendEntry(std::wstring_view entry) override {
-    ::SendMessageW(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
-  }
-  void SelectIndex(std::int16_t index) override { ::SendMessageW(comboBox_, CB_SETCURSEL, index, 0); }
-
- private:
-  HWND comboBox_;
-};
-
 // The controls that take typed text or a choice: the only ones whose focus is remembered.
 bool IsField(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::PasswordBox || kind == ControlKind::DropDownList;
@@ -223,8 +210,7 @@ void Form1::Form_Load() {
   for (const AccountFieldControl& field : kAccountFieldControls) {
     ::SetWindowTextW(c[field.control], (settings.*field.setting).c_str());
   }
-  IntervalListFiller intervalList(c[ControlId::IntervalList]);
-  FillIntervalList(intervalList, store_);
+  FillIntervalList(components_->intervals, store_);
   LoadAutostartState(*autostartBox_);
   tray_.InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
   // The notification area shows small icons.

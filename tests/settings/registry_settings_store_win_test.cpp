@@ -10,6 +10,7 @@
 #include "settings/mailbox_settings.h"
 #include "settings/password_scrambler.h"
 #include "settings/random_source.h"
+#include "tests/support/engine_stand_ins.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {
