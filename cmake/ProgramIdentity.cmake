@@ -29,6 +29,22 @@ else()
   set(PBW_MANIFEST_ARCHITECTURE x86)
 endif()
 
+# The names that stored data and other programs rely on: the settings' key below HKEY_CURRENT_USER
+# (and the maker's key above it), the Run entry, the single-instance mutex and the main window's
+# class. They never change, not even when the product or its maker is renamed: the stored settings,
+# the Run entry, a running older copy and the installer rely on them.
+set(stored_maker_name "Trelvik Software")
+set(stored_product_name "PostboxWatchman")
+set(PBW_SETTINGS_PARENT_KEY "Software\\${stored_maker_name}")
+set(PBW_SETTINGS_KEY "${PBW_SETTINGS_PARENT_KEY}\\${stored_product_name}")
+set(PBW_RUN_ENTRY_NAME "${stored_product_name}")
+set(PBW_SINGLE_INSTANCE_MUTEX_NAME "Local\\${stored_maker_name} ${stored_product_name}")
+set(PBW_MAIN_WINDOW_CLASS "${stored_product_name}Form1")
+# The header spells a backslash as C does.
+foreach(name SETTINGS_KEY SINGLE_INSTANCE_MUTEX_NAME)
+  string(REPLACE "\\" "\\\\" PBW_${name}_IN_C "${PBW_${name}}")
+endforeach()
+
 set(PBW_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/resources/program_identity_values.h.in"
                "${PBW_GENERATED_DIR}/resources/program_identity_values.h" @ONLY)

@@ -46,7 +46,6 @@ class AutostartSystem {
   virtual void ClearRunEntryMark(const std::wstring& entryName) = 0;
 };
 
-inline constexpr wchar_t kAutostartEntryName[] = L"PostboxWatchman";
 // The word the Run entry adds after the program path: a start at log-on, not by the user.
 inline constexpr wchar_t kAutostartOption[] = L"/AUTOSTART";
 inline constexpr wchar_t kAutostartReady[] = L"OK";

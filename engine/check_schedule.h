@@ -1,29 +1,20 @@
 #pragma once
 // Scheduled checks: the once-a-minute timer counts ticks, and when the chosen interval is reached
 // and the computer has a usable Internet connection, a check session is started (as soon as the
-// connection probe has answered).
+// connection probe has answered). The interval list is read anew at every tick.
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <utility>
 
 #include "engine/engine_ports.h"
 
 namespace pbw {
 
-// The interval list of the main window, read anew at every tick.
-class IntervalSelection {
- public:
-  virtual ~IntervalSelection() = default;
-  // The text of the selected entry, e.g. "15".
-  virtual std::wstring SelectedEntryText() const = 0;
-};
-
 class CheckSchedule {
  public:
   // `sessionsBegun` counts the check sessions begun so far, by the schedule or by hand.
-  CheckSchedule(const IntervalSelection& intervals, ConnectionProbe& probe, std::function<void()> startCheck,
+  CheckSchedule(const IntervalListView& intervals, ConnectionProbe& probe, std::function<void()> startCheck,
                 std::function<std::uint32_t()> sessionsBegun)
       : intervals_(intervals),
         probe_(probe),
@@ -37,7 +28,7 @@ class CheckSchedule {
   std::int32_t MinutesSinceCheck() const { return minutesSinceCheck_; }
 
  private:
-  const IntervalSelection& intervals_;
+  const IntervalListView& intervals_;
   ConnectionProbe& probe_;
   std::function<void()> startCheck_;
   std::function<std::uint32_t()> sessionsBegun_;

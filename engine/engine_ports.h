@@ -70,6 +70,17 @@ class AccountFields {
   virtual std::wstring MailClientText() const = 0;
 };
 
+// The main window's drop-down list of check intervals: filled from the settings at the start, read
+// by the schedule at every tick.
+class IntervalListView {
+ public:
+  virtual ~IntervalListView() = default;
+  virtual void AppendEntry(std::wstring_view entry) = 0;
+  virtual void SelectIndex(std::int16_t index) = 0;
+  // The text of the selected entry, e.g. "15"; empty when none is selected.
+  virtual std::wstring SelectedEntryText() const = 0;
+};
+
 class ConnectionProbe {
  public:
   using Answer = std::function<void(const std::wstring& name)>;

@@ -3,6 +3,7 @@
 #include "common/text_encoding.h"
 #include "common/text_helpers.h"
 #include "engine/server_address.h"
+#include "engine/status_texts.h"
 
 namespace pbw {
 namespace {

@@ -10,19 +10,6 @@
 
 namespace pbw {
 
-namespace status_text {
-inline constexpr std::wstring_view kLoggingIn = L"Anmeldung an das Mailkonto läuft ...";
-inline constexpr std::wstring_view kOpening = L"Das Mailkonto wird geöffnet ...";
-inline constexpr std::wstring_view kHostNotAnswering = L"Host antwortet nicht";
-inline constexpr std::wstring_view kMailboxUnknown = L"Postfach nicht bekannt.";
-// The server refused the mailbox name sent in clear, naming the login ([AUTH]) as the reason.
-inline constexpr std::wstring_view kPlainLoginRefused = L"Anmeldung abgelehnt: Server verlangt sichere Verbindung";
-inline constexpr std::wstring_view kLoginRejected = L"Postfach und/oder Passwort nicht korrekt.";
-inline constexpr std::wstring_view kNewMail = L"Neue Mail liegt vor ...";
-inline constexpr std::wstring_view kMailboxEmpty = L"Postfach leer";
-inline constexpr std::wstring_view kUnknownStep = L"Unbekannter Step: ";
-}  // namespace status_text
-
 // "Keine Antwort seit 90 sec. Die Verbindung wird daher abgebrochen."
 std::wstring TimeoutText(std::int32_t seconds);
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "common/text_helpers.h"
+#include "engine/status_texts.h"
 
 namespace pbw {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // How the set-up of a secure connection ended, judged from the system's certificate findings,
-// and the texts the program shows for it. Portable: the system's codes are mirrored here.
+// and what the program shows and traces of it. Portable: the system's codes are mirrored here.
 
 #include <cstdint>
 #include <string>
@@ -10,15 +10,6 @@
 namespace pbw {
 
 enum class TlsOutcome { kEstablished, kUntrustedCertificate, kWrongHost, kExpiredCertificate, kFailed };
-
-namespace status_text {
-inline constexpr std::wstring_view kTlsUntrusted =
-    L"Sichere Verbindung fehlgeschlagen: Zertifikat nicht vertrauenswürdig";
-inline constexpr std::wstring_view kTlsWrongHost =
-    L"Sichere Verbindung fehlgeschlagen: Zertifikat gehört nicht zu diesem Server";
-inline constexpr std::wstring_view kTlsExpired = L"Sichere Verbindung fehlgeschlagen: Zertifikat abgelaufen";
-inline constexpr std::wstring_view kTlsFailed = L"Sichere Verbindung fehlgeschlagen";
-}  // namespace status_text
 
 // The status text of a failed set-up; empty for kEstablished.
 std::wstring_view TlsFailureText(TlsOutcome outcome);

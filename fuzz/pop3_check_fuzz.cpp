@@ -8,6 +8,7 @@
 #include <utility>
 #include <string>
 
+#include "engine/status_texts.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/support/engine_stand_ins.h"
 

@@ -9,6 +9,7 @@
 #include "settings/interval_choices.h"
 #include "settings/mailbox_settings.h"
 #include "settings/settings_keys.h"
+#include "tests/support/engine_stand_ins.h"
 #include "tests/support/plain_settings_stand_ins.h"
 
 namespace {

@@ -1,5 +1,6 @@
 ; The setup program: installs PostboxWatchman for the current user, without administrator rights.
-; makensis gets, as -D defines: IDENTITY (the generated identity.nsh), FILES (the folder with the
+; makensis gets, as -D defines: IDENTITY (the generated identity.nsh, which also names the settings'
+; key, the Run entry and the main window's class as the program has them), FILES (the folder with the
 ; files to install), ICON, OUTFILE and TARGET (x86-unicode for the 32-bit program, amd64-unicode
 ; for the 64-bit one). Both install into the same folder under the same names and entries, so the
 ; one replaces the other as an update would.
@@ -19,13 +20,7 @@ SetDateSave off
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
 !define UNINSTALLER "uninstall.exe"
-; Where the program itself keeps things; these names are the program's (registry_settings_store_win.cpp,
-; desktop/autostart.h, mainwindow/form1_win.cpp) and stay as they are when the product is renamed.
-!define SETTINGS_KEY "Software\Trelvik Software\PostboxWatchman"
-!define SETTINGS_PARENT_KEY "Software\Trelvik Software"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
-!define RUN_ENTRY "PostboxWatchman"
-!define WINDOW_CLASS "PostboxWatchmanForm1"
 !define SYNCHRONIZE 0x00100000
 
 Name "${PRODUCT_NAME}"

@@ -51,6 +51,12 @@ void TraceEdit::MoveCaretToEnd() {
 
 std::wstring AccountFieldEdits::Text(ControlId control) const { return WindowText(controls_[control]); }
 
+void IntervalComboBox::AppendEntry(std::wstring_view entry) {
+  ::SendMessageW(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
+}
+
+void IntervalComboBox::SelectIndex(std::int16_t index) { ::SendMessageW(comboBox_, CB_SETCURSEL, index, 0); }
+
 std::wstring IntervalComboBox::SelectedEntryText() const {
   const LRESULT index = ::SendMessageW(comboBox_, CB_GETCURSEL, 0, 0);
   if (index == CB_ERR) return {};

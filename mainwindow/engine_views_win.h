@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "common/control_extension_win.h"
-#include "engine/check_schedule.h"
 #include "engine/engine_ports.h"
 #include "mainwindow/account_field_controls.h"
 #include "mainwindow/form1_controls_win.h"
@@ -61,9 +64,11 @@ class AccountFieldEdits final : public AccountFields {
   const Form1Controls& controls_;
 };
 
-class IntervalComboBox final : public IntervalSelection {
+class IntervalComboBox final : public IntervalListView {
  public:
   explicit IntervalComboBox(HWND comboBox) : comboBox_(comboBox) {}
+  void AppendEntry(std::wstring_view entry) override;
+  void SelectIndex(std::int16_t index) override;
   std::wstring SelectedEntryText() const override;
 
  private:

@@ -19,7 +19,6 @@
 namespace pbw {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"PostboxWatchmanForm1";
 // The tray icon's tip shows the same text.
 constexpr std::wstring_view kCaption = kProductName;
 constexpr UINT_PTR kTickTimerId = 1;
@@ -28,21 +27,8 @@ constexpr std::uint32_t kTrayIconId = 0;
 
 // No WS_CLIPCHILDREN: the frames are siblings of the controls they surround, and the window paints
 // the background inside them.
-constexpr FormFrame kFrame{kWindowClass, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+constexpr FormFrame kFrame{kMainWindowClass, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
                            kForm1ClientWidthTwips, kForm1ClientHeightTwips};
-
-// The drop-down list as the settings fill it.
-class IntervalListFiller final : public IntervalListView {
- public:
-  explicit IntervalListFiller(HWND comboBox) : comboBox_(comboBox) {}
-  void AppendEntry(std::wstring_view entry) override {
-    ::SendMessageW(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
-  }
-  void SelectIndex(std::int16_t index) override { ::SendMessageW(comboBox_, CB_SETCURSEL, index, 0); }
-
- private:
-  HWND comboBox_;
-};
 
 // The outer size that gives the layout's client area, centred on the work area.
 RECT InitialPlacement() {
@@ -116,8 +102,8 @@ Form1::Form1(HINSTANCE instance, SettingsStore& store, PasswordScrambler& scramb
 HWND Form1::FindLoaded() {
   // A window of this class and caption may belong to any program on the desktop.
   const std::wstring caption(kCaption);
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, kWindowClass, caption.c_str()); window != nullptr;
-       window = ::FindWindowExW(nullptr, window, kWindowClass, caption.c_str())) {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, kMainWindowClass, caption.c_str()); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, kMainWindowClass, caption.c_str())) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
     if (RunsThisUsersProgram(processId)) return window;
@@ -197,8 +183,7 @@ void Form1::Form_Load() {
   for (const AccountFieldControl& field : kAccountFieldControls) {
     ::SetWindowTextW(c[field.control], (settings.*field.setting).c_str());
   }
-  IntervalListFiller intervalList(c[ControlId::IntervalList]);
-  FillIntervalList(intervalList, store_);
+  FillIntervalList(components_->intervals, store_);
   LoadAutostartState(*autostartBox_);
   tray_.InstallWindowHook(window_.get(), [this](std::uint32_t) { ShowForm(); });
   // The notification area shows small icons.

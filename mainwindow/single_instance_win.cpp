@@ -1,13 +1,12 @@
 #include "mainwindow/single_instance_win.h"
 
 #include "mainwindow/form1_win.h"
+#include "resources/program_identity.h"
 #include "tray/notify_icon_record.h"
 
 namespace pbw {
 namespace {
 
-// "Local\" is the namespace of the user's own session.
-constexpr wchar_t kMutexName[] = L"Local\\Trelvik Software PostboxWatchman";
 constexpr DWORD kWaitForWindowMs = 10000;
 constexpr DWORD kPollMs = 50;
 constexpr UINT kMessageLimitMs = 5000;
@@ -22,7 +21,7 @@ void ShowInstance(HWND window) {
 
 }  // namespace
 
-SingleInstance::SingleInstance() : mutex_(::CreateMutexW(nullptr, FALSE, kMutexName)) {
+SingleInstance::SingleInstance() : mutex_(::CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName)) {
   // Without the name (the system refused it) the program runs all the same.
   held_ = !mutex_ || Take(0);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/engine_ports.h"
 #include "settings/settings_store.h"
 
 namespace pbw {
@@ -14,14 +15,6 @@ inline constexpr std::array<std::wstring_view, 17> IntervalChoices = {
 
 // Five minutes: chosen when nothing or something out of range is stored.
 inline constexpr std::int16_t kDefaultIntervalIndex = 4;
-
-// The main window's interval list, as far as filling it goes.
-class IntervalListView {
- public:
-  virtual ~IntervalListView() = default;
-  virtual void AppendEntry(std::wstring_view entry) = 0;
-  virtual void SelectIndex(std::int16_t index) = 0;
-};
 
 // The index of the stored interval; the default when nothing or something out of range is stored.
 std::int16_t StoredIntervalIndex(const SettingsStore& store);

@@ -2,12 +2,10 @@
 
 #include "common/text_helpers.h"
 #include "desktop/registry_access_win.h"
+#include "resources/program_identity.h"
 
 namespace pbw {
 namespace {
-
-// Application name "Trelvik Software", section "PostboxWatchman".
-constexpr wchar_t kSettingsKeyPath[] = L"Software\\Trelvik Software\\PostboxWatchman";
 
 std::optional<RegistryValue> ReadStoredValue(std::wstring_view key) {
   return RegReadValue(HKEY_CURRENT_USER, kSettingsKeyPath, std::wstring(key));

@@ -1,7 +1,7 @@
 #pragma once
-// The settings in the current user's registry: HKCU\Software\Trelvik Software\PostboxWatchman
-// (application name, then section), one REG_SZ value per key. The key is opened and closed within
-// each call; nothing is held between calls.
+// The settings in the current user's registry, under kSettingsKeyPath (application name, then
+// section), one REG_SZ value per key. The key is opened and closed within each call; nothing is
+// held between calls.
 
 #include "settings/settings_store.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/program_identity.h"
 #include "tests/desktop/check_box_stand_in.h"
 
 namespace pbw {
@@ -73,7 +74,7 @@ TEST_F(AutostartTest, MigrationDeletesTheShortcutAndWritesTheQuotedEntryOnce) {
   EXPECT_EQ(box.value, 1);
   EXPECT_EQ(box.tag, L"OK");
   EXPECT_EQ(system.writes, 1);
-  EXPECT_EQ(system.runEntries[L"PostboxWatchman"], kQuotedEntry);
+  EXPECT_EQ(system.runEntries[kRunEntryName], kQuotedEntry);
   EXPECT_TRUE(system.messages.empty());
 }
 
@@ -102,7 +103,7 @@ TEST_P(AutostartFailureTest, ShowsEachFailureAndStillWritesTheEntry) {
   EXPECT_EQ(system.messages, GetParam().messages);
   EXPECT_EQ(box.value, 1);
   EXPECT_EQ(system.writes, 1);
-  EXPECT_EQ(system.runEntries[L"PostboxWatchman"], kQuotedEntry);
+  EXPECT_EQ(system.runEntries[kRunEntryName], kQuotedEntry);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +142,7 @@ TEST_F(AutostartTest, AnExistingEntryTicksTheBoxAndOnlyThisProgramsUnquotedPathI
       {L"", L""},
   };
   for (const auto& c : cases) {
-    system.runEntries = {{L"PostboxWatchman", std::wstring(c.entry)}};
+    system.runEntries = {{kRunEntryName, std::wstring(c.entry)}};
     system.writes = 0;
     box.value = 0;
     box.tag.clear();
@@ -149,7 +150,7 @@ TEST_F(AutostartTest, AnExistingEntryTicksTheBoxAndOnlyThisProgramsUnquotedPathI
 
     EXPECT_EQ(box.value, 1);
     EXPECT_EQ(box.tag, L"OK");
-    EXPECT_EQ(system.runEntries[L"PostboxWatchman"], c.afterLoad) << std::wstring(c.entry).c_str();
+    EXPECT_EQ(system.runEntries[kRunEntryName], c.afterLoad) << std::wstring(c.entry).c_str();
     EXPECT_EQ(system.writes, c.entry == c.afterLoad ? 0 : 1) << std::wstring(c.entry).c_str();
     EXPECT_EQ(system.removals, 0);
   }
@@ -159,14 +160,14 @@ TEST_F(AutostartTest, TickingWritesTheCurrentPathAndUntickingRemoves) {
   LoadAutostartState(box, system);
 
   box.SetValue(1);
-  EXPECT_EQ(system.runEntries[L"PostboxWatchman"], kQuotedEntry);
+  EXPECT_EQ(system.runEntries[kRunEntryName], kQuotedEntry);
   box.SetValue(0);
-  EXPECT_FALSE(system.runEntries.contains(L"PostboxWatchman"));
+  EXPECT_FALSE(system.runEntries.contains(kRunEntryName));
 
   // A moved program stores its new place on the next tick.
   system.exePath = L"D:\\Neu\\PBW.exe";
   box.SetValue(2);
-  EXPECT_EQ(system.runEntries[L"PostboxWatchman"], L"\"D:\\Neu\\PBW.exe\" /AUTOSTART");
+  EXPECT_EQ(system.runEntries[kRunEntryName], L"\"D:\\Neu\\PBW.exe\" /AUTOSTART");
   EXPECT_EQ(system.writes, 2);
   EXPECT_EQ(system.removals, 1);
 }

@@ -17,6 +17,8 @@ namespace {
 
 constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Written out, not taken from the program: the entry that existing users' Windows starts.
+constexpr wchar_t kRunEntry[] = L"PostboxWatchman";
 constexpr wchar_t kStartupApprovedKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
@@ -34,11 +36,11 @@ class AutostartWinTest : public ::testing::Test {
   AutostartWinTest() {
     testing::WriteRawValue(HKEY_CURRENT_USER, kShellFoldersKey, L"Startup",
                            {true, REG_SZ, testing::BytesOf(files.Folder().wstring() + L'\0')});
-    testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman", {});
+    testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, kRunEntry, {});
     box.onClick = [this] { ApplyAutostartState(box, system); };
   }
 
-  static testing::RawValue RunEntry() { return testing::ReadRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman"); }
+  static testing::RawValue RunEntry() { return testing::ReadRawValue(HKEY_CURRENT_USER, kRunKey, kRunEntry); }
 
   static testing::RawValue QuotedEntryOfThisProgram() {
     return {true, REG_SZ, testing::BytesOf(L"\"" + GetExePath() + L"\" /AUTOSTART" + L'\0')};
@@ -46,8 +48,8 @@ class AutostartWinTest : public ::testing::Test {
 
   // Put back as they were before the test, whatever it did.
   testing::SavedRegistryValue savedStartup{HKEY_CURRENT_USER, kShellFoldersKey, L"Startup"};
-  testing::SavedRegistryValue savedEntry{HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman"};
-  testing::SavedRegistryValue savedMark{HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman"};
+  testing::SavedRegistryValue savedEntry{HKEY_CURRENT_USER, kRunKey, kRunEntry};
+  testing::SavedRegistryValue savedMark{HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry};
   testing::TestFiles files{L"PBW Autostart Ü😀"};
   CollectedMessagesSystem system;
   testing::CheckBoxStandIn box;
@@ -90,7 +92,7 @@ TEST_F(AutostartWinTest, AHiddenShortcutIsLeftAlone) {
 }
 
 TEST_F(AutostartWinTest, AnUnquotedEntryOfThisProgramIsRewrittenQuotedAtLoad) {
-  testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman",
+  testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, kRunEntry,
                          {true, REG_SZ, testing::BytesOf(GetExePath() + L" /AUTOSTART" + L'\0')});
   LoadAutostartState(box, system);
   EXPECT_EQ(box.value, 1);
@@ -101,7 +103,7 @@ TEST_F(AutostartWinTest, TheBoxShowsAnExistingEntryThenTicksAndUnticksIt) {
   box.onClick = [this] { ApplyAutostartState(box); };
   const testing::RawValue oldEntry{true, REG_SZ,
                                    testing::BytesOf(L"C:\\Alt\\PBW.exe /AUTOSTART" + std::wstring(1, L'\0'))};
-  testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman", oldEntry);
+  testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, kRunEntry, oldEntry);
 
   LoadAutostartState(box);
   EXPECT_EQ(box.value, 1);
@@ -138,25 +140,25 @@ TEST_F(AutostartWinTest, AnEntryTurnedOffInTheStartUpListShowsUntickedUntilTheUs
     box.value = 0;
     box.tag.clear();
     const testing::RawValue entry = QuotedEntryOfThisProgram();
-    testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, L"PostboxWatchman", entry);
-    testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", c.mark);
+    testing::WriteRawValue(HKEY_CURRENT_USER, kRunKey, kRunEntry, entry);
+    testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry, c.mark);
 
     LoadAutostartState(box);
     EXPECT_EQ(box.value, c.shown) << c.what;
     // Showing is no choice: entry and mark stay as they are.
     EXPECT_EQ(RunEntry(), entry) << c.what;
-    EXPECT_EQ(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman"), c.mark) << c.what;
+    EXPECT_EQ(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry), c.mark) << c.what;
   }
 
   // Unticking a turned-off entry leaves neither entry nor mark; ticking turns the new entry on.
-  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", StartupMark(3));
+  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry, StartupMark(3));
   box.SetValue(0);
   EXPECT_FALSE(RunEntry().exists);
-  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman").exists);
-  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman", StartupMark(3));
+  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry).exists);
+  testing::WriteRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry, StartupMark(3));
   box.SetValue(1);
   EXPECT_EQ(RunEntry(), QuotedEntryOfThisProgram());
-  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, L"PostboxWatchman").exists);
+  EXPECT_FALSE(testing::ReadRawValue(HKEY_CURRENT_USER, kStartupApprovedKey, kRunEntry).exists);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/engine_stand_ins.h"
@@ -10,14 +11,16 @@
 namespace pbw {
 namespace {
 
-class IntervalListStandIn : public IntervalSelection {
- public:
-  std::wstring SelectedEntryText() const override { return selected; }
-  std::wstring selected = L"5";
-};
-
 struct ScheduleRig {
-  IntervalListStandIn intervals;
+  ScheduleRig() { Select(L"5"); }
+
+  // The list holds the one entry, selected.
+  void Select(std::wstring_view interval) {
+    intervals.entries = {std::wstring(interval)};
+    intervals.selected = 0;
+  }
+
+  testing::IntervalListStandIn intervals;
   testing::ProbeStandIn probe;
   std::vector<int> checkedAtTick;
   int tick = 0;
@@ -52,7 +55,7 @@ TEST(CheckSchedule, ChecksWhenTheIntervalIsReached) {
   };
   for (const auto& c : cases) {
     ScheduleRig rig;
-    rig.intervals.selected = c.interval;
+    rig.Select(c.interval);
     rig.Ticks(c.ticks);
     EXPECT_EQ(rig.checkedAtTick, c.checks) << c.interval;
   }
@@ -72,9 +75,9 @@ TEST(CheckSchedule, OfflineAtTheIntervalWaitsAWholeIntervalMore) {
 
 TEST(CheckSchedule, AShorterIntervalCountsFromTheNextTick) {
   ScheduleRig rig;
-  rig.intervals.selected = L"10";
+  rig.Select(L"10");
   rig.Ticks(7);
-  rig.intervals.selected = L"2";
+  rig.Select(L"2");
   rig.Ticks(1);
   EXPECT_EQ(rig.checkedAtTick, std::vector<int>{8});
   rig.Ticks(2);
@@ -83,7 +86,7 @@ TEST(CheckSchedule, AShorterIntervalCountsFromTheNextTick) {
 
 TEST(CheckSchedule, NeverChecksWithoutAConnectionName) {
   ScheduleRig rig;
-  rig.intervals.selected = L"1";
+  rig.Select(L"1");
   rig.probe.name.clear();
   rig.Ticks(30);
   EXPECT_TRUE(rig.checkedAtTick.empty());
@@ -92,7 +95,7 @@ TEST(CheckSchedule, NeverChecksWithoutAConnectionName) {
 
 TEST(CheckSchedule, StartsTheCheckWhenTheProbeAnswersWithAName) {
   ScheduleRig rig;
-  rig.intervals.selected = L"1";
+  rig.Select(L"1");
   rig.probe.name = L"LAN-Verbindung";  // every Ethernet and WLAN link on a German Windows
   rig.probe.holdsAnswer = true;
   rig.Ticks(1);
@@ -103,7 +106,7 @@ TEST(CheckSchedule, StartsTheCheckWhenTheProbeAnswersWithAName) {
 
 TEST(CheckSchedule, AnAnswerAfterATestPressLeavesThatSessionRunning) {
   ScheduleRig rig;
-  rig.intervals.selected = L"1";
+  rig.Select(L"1");
   rig.probe.holdsAnswer = true;
   rig.Ticks(1);
   ++rig.sessionsBegun;  // "&Test"

@@ -10,8 +10,8 @@
 
 #include "about/info_form_layout.h"
 #include "common/text_encoding.h"
+#include "engine/status_texts.h"
 #include "engine/status_trace.h"
-#include "engine/tls_outcome.h"
 #include "mainwindow/form1_layout.h"
 #include "tests/support/engine_stand_ins.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/wide_text_win.h"
-#include "engine/tls_outcome.h"
+#include "engine/status_texts.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"

@@ -10,6 +10,7 @@
 
 #include "about/info_form_layout.h"
 #include "common/wide_text_win.h"
+#include "resources/program_identity.h"
 #include "tests/support/dovecot/dovecot_fixture.h"
 #include "tests/support/end_to_end_fixture_win.h"
 #include "tests/support/pbw_remote_win.h"
@@ -229,10 +230,10 @@ class DecoyWindow {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &Count;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"PostboxWatchmanForm1";
+    windowClass.lpszClassName = kMainWindowClass;
     ::RegisterClassW(&windowClass);
-    window_.reset(::CreateWindowW(L"PostboxWatchmanForm1", L"PostboxWatchman", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr));
+    window_.reset(::CreateWindowW(kMainWindowClass, L"PostboxWatchman", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr));
   }
   bool Exists() const { return static_cast<bool>(window_); }
   static int Requests() { return requests_; }
@@ -251,7 +252,7 @@ TEST_F(EndToEnd, ASecondStartDuringTheFirstOnesLoadShowsItsWindowOnceLoadedAndNo
   constexpr wchar_t kShellFolders[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   const testing::SavedRegistryValue savedStartup{HKEY_CURRENT_USER, kShellFolders, L"Startup"};
   const testing::SavedRegistryValue savedEntry{HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                               L"PostboxWatchman"};
+                                               kRunEntryName};
   testing::TestFiles startup{L"pbw-e2e-startup"};
   testing::WriteRawValue(HKEY_CURRENT_USER, kShellFolders, L"Startup",
                          {true, REG_SZ, testing::BytesOf(startup.Folder().wstring() + L'\0')});
@@ -396,7 +397,7 @@ INSTANTIATE_TEST_SUITE_P(DaysOld, EndToEndBanner, ::testing::Values(0, 60, 61, 4
 
 TEST_F(EndToEnd, TheAutostartBoxWritesAndRemovesTheRunEntryWithTheQuotedPath) {
   constexpr wchar_t kRun[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman");
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, kRunEntryName);
   RunningPbw pbw(Exe());
   ASSERT_TRUE(pbw.Started());
   pbw.TrayNotification(WM_LBUTTONDOWN);
@@ -404,13 +405,13 @@ TEST_F(EndToEnd, TheAutostartBoxWritesAndRemovesTheRunEntryWithTheQuotedPath) {
 
   std::wstring entry(2048, L'\0');
   DWORD size = static_cast<DWORD>(entry.size() * sizeof(wchar_t));
-  ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman", RRF_RT_REG_SZ, nullptr, entry.data(), &size),
+  ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kRun, kRunEntryName, RRF_RT_REG_SZ, nullptr, entry.data(), &size),
             ERROR_SUCCESS);
   entry.resize(size / sizeof(wchar_t) - 1);
   EXPECT_EQ(entry, L"\"" + Exe() + L"\" /AUTOSTART");
 
   pbw.Press(ControlId::AutoStartCHK);
-  EXPECT_NE(::RegGetValueW(HKEY_CURRENT_USER, kRun, L"PostboxWatchman", RRF_RT_ANY, nullptr, nullptr, nullptr),
+  EXPECT_NE(::RegGetValueW(HKEY_CURRENT_USER, kRun, kRunEntryName, RRF_RT_ANY, nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
 }
 

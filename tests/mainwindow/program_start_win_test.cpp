@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "resources/program_identity.h"
 #include "tests/support/pbw_remote_win.h"
 
 namespace pbw {
@@ -17,7 +18,7 @@ LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) {
     wchar_t className[64]{};
     ::GetClassNameW(reinterpret_cast<HWND>(wParam), className, 64);
-    if (std::wstring_view(className) == L"PostboxWatchmanForm1") return 1;
+    if (std::wstring_view(className) == kMainWindowClass) return 1;
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
-#include "resources/program_identity_values.h"
+#include "resources/program_identity.h"
 #include "tests/support/pbw_remote_win.h"
 
 namespace pbw::testing {
@@ -21,9 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PostboxWatchman";
-constexpr wchar_t kSettingsKey[] = L"Software\\Trelvik Software\\PostboxWatchman";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kRunEntry[] = L"PostboxWatchman";
 constexpr DWORD kSetupLimitMs = 120000;
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
@@ -106,8 +104,8 @@ bool Uninstall(const fs::path& folder) {
 class SetupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunEntry);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunEntryName);
   }
 };
 
@@ -130,26 +128,26 @@ TEST_F(SetupTest, InstallsForTheUserThenUpdatesAndUninstallsARunningCopyKeepingI
   EXPECT_GE(ReadNumber(kUninstallKey, L"EstimatedSize").value_or(0), fs::file_size(exe) / 1024);
   EXPECT_EQ(ReadNumber(kUninstallKey, L"NoModify"), 1u);
   EXPECT_EQ(ReadNumber(kUninstallKey, L"NoRepair"), 1u);
-  EXPECT_EQ(ReadText(kRunKey, kRunEntry), std::nullopt) << "the Autostart box decides";
+  EXPECT_EQ(ReadText(kRunKey, kRunEntryName), std::nullopt) << "the Autostart box decides";
 
-  WriteText(kSettingsKey, L"POP3", L"pop.beispiel.test");
+  WriteText(kSettingsKeyPath, L"POP3", L"pop.beispiel.test");
   {
     RunningPbw running(exe);
     ASSERT_TRUE(running.Started());
     ASSERT_EQ(Install(), 0u);
     EXPECT_TRUE(running.HasExited());
   }
-  EXPECT_EQ(ReadText(kSettingsKey, L"POP3"), L"pop.beispiel.test");
-  EXPECT_EQ(ReadText(kSettingsKey, L"PORT"), L"110") << "the program ended by saving its settings";
+  EXPECT_EQ(ReadText(kSettingsKeyPath, L"POP3"), L"pop.beispiel.test");
+  EXPECT_EQ(ReadText(kSettingsKeyPath, L"PORT"), L"110") << "the program ended by saving its settings";
 
   RunningPbw running(exe);
   ASSERT_TRUE(running.Started());
-  WriteText(kRunKey, kRunEntry, L"\"" + exe + L"\" /AUTOSTART");
+  WriteText(kRunKey, kRunEntryName, L"\"" + exe + L"\" /AUTOSTART");
   ASSERT_TRUE(Uninstall(folder));
   EXPECT_TRUE(running.WaitForExit());
   EXPECT_FALSE(fs::exists(StartMenuEntry()));
-  EXPECT_EQ(ReadText(kRunKey, kRunEntry), std::nullopt);
-  EXPECT_EQ(ReadText(kSettingsKey, L"POP3"), L"pop.beispiel.test") << "a silent uninstall keeps the settings";
+  EXPECT_EQ(ReadText(kRunKey, kRunEntryName), std::nullopt);
+  EXPECT_EQ(ReadText(kSettingsKeyPath, L"POP3"), L"pop.beispiel.test") << "a silent uninstall keeps the settings";
 }
 
 TEST_F(SetupTest, InstallsIntoAChosenFolderAndLeavesTheAutostartOfAnotherCopy) {
@@ -159,9 +157,9 @@ TEST_F(SetupTest, InstallsIntoAChosenFolderAndLeavesTheAutostartOfAnotherCopy) {
   EXPECT_TRUE(fs::exists(folder / L"PBW.exe"));
   EXPECT_EQ(ReadText(kUninstallKey, L"InstallLocation"), folder.wstring());
 
-  WriteText(kRunKey, kRunEntry, otherCopy);
+  WriteText(kRunKey, kRunEntryName, otherCopy);
   ASSERT_TRUE(Uninstall(folder));
-  EXPECT_EQ(ReadText(kRunKey, kRunEntry), otherCopy);
+  EXPECT_EQ(ReadText(kRunKey, kRunEntryName), otherCopy);
 }
 
 // Other local users may write to a folder made outside the profile: they could replace the program

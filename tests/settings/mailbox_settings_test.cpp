@@ -6,6 +6,7 @@
 
 #include "engine/server_address.h"
 #include "settings/interval_choices.h"
+#include "tests/support/engine_stand_ins.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {

@@ -10,12 +10,14 @@
 #include "settings/mailbox_settings.h"
 #include "settings/password_scrambler.h"
 #include "settings/random_source.h"
+#include "tests/support/engine_stand_ins.h"
 #include "tests/support/settings_stand_ins.h"
 
 namespace pbw {
 namespace {
 
 // These tests run in a Wine prefix of their own: the application's key is theirs to delete.
+// Written out, not taken from the program: where existing users' settings are.
 constexpr wchar_t kApplicationKey[] = L"Software\\Trelvik Software";
 constexpr wchar_t kSettingsKey[] = L"Software\\Trelvik Software\\PostboxWatchman";
 

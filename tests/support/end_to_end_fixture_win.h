@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "resources/program_identity.h"
 #include "settings/ansi_code_page_win.h"
 #include "settings/password_scrambler.h"
 #include "settings/random_source.h"
@@ -22,10 +23,10 @@ namespace pbw::testing {
 class EndToEndFixture : public ::testing::Test {
  protected:
   explicit EndToEndFixture(const std::wstring& folderName) : folder_(folderName), exe_(folder_.Path() / L"PBW.exe") {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
     std::filesystem::copy_file(WindowsPath(PBW_EXE_BUILD_PATH), exe_);
   }
-  ~EndToEndFixture() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kStoreKey); }
+  ~EndToEndFixture() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath); }
 
   std::wstring Exe() const { return exe_.wstring(); }
   const std::filesystem::path& Folder() const { return folder_.Path(); }
@@ -38,9 +39,6 @@ class EndToEndFixture : public ::testing::Test {
   std::wstring Unscrambled(const std::wstring& stored) { return scrambler_.ConvertPassword(stored, false); }
 
  private:
-  // The settings store's application key.
-  static constexpr wchar_t kStoreKey[] = L"Software\\Trelvik Software";
-
   TemporaryFolder folder_;
   std::filesystem::path exe_;
   RegistrySettingsStore store_;

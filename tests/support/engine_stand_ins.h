@@ -1,9 +1,12 @@
 #pragma once
 // Stand-ins for everything the check engine touches, so a session can be stepped by hand.
 
+#include <cstddef>
+#include <cstdint>
 #include <deque>
-#include <utility>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/engine_ports.h"
@@ -72,6 +75,20 @@ class FieldsStandIn : public AccountFields {
   std::wstring mailbox = L"vorname.nachname@example.com";
   std::wstring password = L"geheim";
   std::wstring mailClient = L"C:\\Mail\\mail.exe";
+};
+
+// Remembers what it got; the selected entry is what the schedule reads.
+class IntervalListStandIn : public IntervalListView {
+ public:
+  void AppendEntry(std::wstring_view entry) override { entries.emplace_back(entry); }
+  void SelectIndex(std::int16_t index) override { selected = index; }
+  std::wstring SelectedEntryText() const override {
+    const bool inList = selected >= 0 && static_cast<std::size_t>(selected) < entries.size();
+    return inList ? entries[static_cast<std::size_t>(selected)] : std::wstring();
+  }
+
+  std::vector<std::wstring> entries;
+  std::int16_t selected = -1;
 };
 
 // Answers at once, or when told to if `holdsAnswer`; like the real probe, a newer question cancels

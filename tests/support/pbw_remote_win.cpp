@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/wide_text_win.h"
+#include "resources/program_identity.h"
 
 namespace pbw::testing {
 namespace {
@@ -131,7 +132,7 @@ RunningPbw::RunningPbw(const std::wstring& exePath, const std::wstring& argument
   // The main window gets its caption as the last step of its load; a message box of the load has
   // the same caption.
   PumpMessagesUntil([&] {
-    window_ = FindTopLevelWindow(processId_, L"PostboxWatchman", nullptr, L"PostboxWatchmanForm1");
+    window_ = FindTopLevelWindow(processId_, L"PostboxWatchman", nullptr, kMainWindowClass);
     return window_ != nullptr;
   });
   // What a test sends must wait until the start, which may show the window, has ended.

@@ -1,6 +1,6 @@
 #pragma once
-// A settings store in memory, Windows-1252 as the ANSI code page and a drop-down list that
-// remembers what it got; free of the test framework, so that the fuzz targets use them too.
+// A settings store in memory and Windows-1252 as the ANSI code page; free of the test framework,
+// so that the fuzz targets use them too.
 
 #include <cstdint>
 #include <map>
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "common/text_encoding.h"
-#include "settings/interval_choices.h"
 #include "settings/settings_store.h"
 #include "settings/single_byte_code_page.h"
 
@@ -46,15 +45,6 @@ class Cp1252CodePage : public SingleByteCodePage {
     return std::nullopt;
   }
   wchar_t CharacterOf(std::uint8_t byte) const override { return Cp1252ToWide(byte); }
-};
-
-class IntervalListStandIn : public IntervalListView {
- public:
-  void AppendEntry(std::wstring_view entry) override { entries.emplace_back(entry); }
-  void SelectIndex(std::int16_t index) override { selected = index; }
-
-  std::vector<std::wstring> entries;
-  std::int16_t selected = -1;
 };
 
 }  // namespace pbw::testing

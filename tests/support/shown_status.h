@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/status_trace.h"
+#include "engine/status_texts.h"
 
 namespace pbw::testing {
 
