@@ -26,6 +26,18 @@ std::wstring_view TrimSpaces(std::wstring_view text) {
   return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
+std::wstring DecimalText(std::int64_t value) {
+  // Counted in the unsigned type: the most negative value has no positive counterpart.
+  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::wstring text;
+  do {
+    text.insert(text.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) text.insert(text.begin(), L'-');
+  return text;
+}
+
 std::wstring HexPadded(std::int32_t value, std::int32_t width) {
   static constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
   auto bits = static_cast<std::uint32_t>(value);

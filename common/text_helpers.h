@@ -20,6 +20,10 @@ std::wstring_view TrimSpaces(std::wstring_view text);
 // `width` characters; a longer text is kept whole.
 std::wstring HexPadded(std::int32_t value, std::int32_t width);
 
+// The value in decimal digits, with "-" in front when negative: what std::to_wstring gives, without
+// the wide printf that it draws into the program.
+std::wstring DecimalText(std::int64_t value);
+
 // 0 to 15 for a hex digit of either case; nothing for any other character.
 std::optional<std::uint32_t> HexDigitValue(wchar_t c);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "common/text_helpers.h"
 #include "common/unique_handle_win.h"
 #include "engine/certificate_names.h"
 #include "engine/winsock_session_win.h"
@@ -34,7 +35,7 @@ std::vector<ResolvedAddress> ResolveHost(const std::wstring& host, std::uint16_t
   hints.ai_socktype = SOCK_STREAM;
   hints.ai_protocol = IPPROTO_TCP;
   ADDRINFOW* first = nullptr;
-  if (::GetAddrInfoW(host.c_str(), std::to_wstring(port).c_str(), &hints, &first) != 0) return {};
+  if (::GetAddrInfoW(host.c_str(), DecimalText(port).c_str(), &hints, &first) != 0) return {};
   const std::unique_ptr<ADDRINFOW, AddressListDeleter> list(first);
 
   std::vector<ResolvedAddress> found;

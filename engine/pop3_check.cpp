@@ -139,7 +139,7 @@ void Pop3Check::HandlePop3Reply(std::string_view bytes) {
       StartMailClient();
       return EndPop3Session(status_text::kNewMail);
     default:
-      return EndAfterReply(received, std::wstring(status_text::kUnknownStep) + std::to_wstring(checkStep_));
+      return EndAfterReply(received, std::wstring(status_text::kUnknownStep) + DecimalText(checkStep_));
   }
 }
 
@@ -151,7 +151,7 @@ void Pop3Check::SendUser(const std::wstring& traced) {
 void Pop3Check::SendPop3Command(const std::wstring& traced, const std::wstring& commandLine) {
   StartWatchdog();
   parts_.socket.SendData(ToUtf8(commandLine));
-  parts_.output.AppendTrace(traced + L"\r\n" + std::to_wstring(checkStep_) + L" SEND: " + commandLine);
+  parts_.output.AppendTrace(traced + L"\r\n" + DecimalText(checkStep_) + L" SEND: " + commandLine);
 }
 
 void Pop3Check::EndAfterReply(const std::wstring& received, std::wstring_view outcome) {

@@ -47,7 +47,7 @@ std::wstring ComposeServerAddress(std::wstring_view host, std::uint16_t port) {
   const bool bracketed =
       host.find(L':') != std::wstring_view::npos || host.starts_with(L'[') || host != TrimSpaces(host);
   std::wstring text = bracketed ? L'[' + std::wstring(host) + L']' : std::wstring(host);
-  return text + L':' + std::to_wstring(port);
+  return text + L':' + DecimalText(port);
 }
 
 ConnectionSecurity SecurityForPort(std::uint16_t port) {

@@ -1,5 +1,7 @@
 #include "helplinks/version_label.h"
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 namespace {
 
@@ -13,7 +15,7 @@ int HundredsRoundedHalfEven(int revision) {
 }  // namespace
 
 std::wstring VersionLabel(const ProgramVersion& version) {
-  std::wstring label = L" (V" + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor);
+  std::wstring label = L" (V" + DecimalText(version.major) + L"." + DecimalText(version.minor);
   if (version.revision > 99) label += static_cast<wchar_t>(L'a' - 1 + HundredsRoundedHalfEven(version.revision));
   return label + L")";
 }

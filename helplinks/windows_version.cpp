@@ -1,5 +1,7 @@
 #include "helplinks/windows_version.h"
 
+#include "common/text_helpers.h"
+
 namespace pbw {
 
 std::int32_t PackWindowsVersion(const WindowsVersionReport& report) {
@@ -10,8 +12,7 @@ std::int32_t PackWindowsVersion(const WindowsVersionReport& report) {
 
 std::wstring WindowsVersionText(std::int32_t packedVersion) {
   const auto bits = static_cast<std::uint32_t>(packedVersion);
-  return std::to_wstring(bits >> 24) + L"." + std::to_wstring((bits >> 16) & 0xFF) + L"." +
-         std::to_wstring(bits & 0xFFFF);
+  return DecimalText(bits >> 24) + L"." + DecimalText((bits >> 16) & 0xFF) + L"." + DecimalText(bits & 0xFFFF);
 }
 
 }  // namespace pbw

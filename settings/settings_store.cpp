@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include "common/leading_number.h"
+#include "common/text_helpers.h"
 
 namespace pbw {
 
@@ -20,7 +21,7 @@ void WriteSetting(SettingsStore& store, std::wstring_view key, std::wstring_view
 }
 
 void WriteSetting(SettingsStore& store, std::wstring_view key, std::int32_t value) {
-  store.WriteValue(key, std::to_wstring(value));
+  store.WriteValue(key, DecimalText(value));
 }
 
 }  // namespace pbw

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace pbw {
 namespace {
 
@@ -34,6 +36,12 @@ TEST(HexPadded, PadsToWidthAndNeverCuts) {
                         {0, 0, L"0"},         {0x5B0, -3, L"5B0"},
                         {-1, 4, L"FFFFFFFF"}, {0x7FFFFFFF, 8, L"7FFFFFFF"}};
   for (const auto& c : cases) EXPECT_EQ(HexPadded(c.value, c.width), c.text) << c.value << " " << c.width;
+}
+
+TEST(DecimalText, WritesWhatToWstringWrites) {
+  for (const std::int64_t value : {std::int64_t{0}, std::int64_t{7}, std::int64_t{-7}, std::int64_t{65535},
+                                   std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()})
+    EXPECT_EQ(DecimalText(value), std::to_wstring(value));
 }
 
 TEST(HexDigitValue, ReadsEitherCaseAndNothingElse) {
