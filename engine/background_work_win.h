@@ -46,9 +46,11 @@ class BackgroundWork {
   // The receiver hears nothing of the work under way.
   void Cancel() noexcept {
     if (!shared_) return;
-    const ExclusiveLock lock(shared_->lock);
-    shared_->abandoned = true;
-    shared_->result.reset();
+    {
+      const ExclusiveLock lock(shared_->lock);
+      shared_->abandoned = true;
+    }
+    // Frees the state unless the work is still running; the lock is released by then.
     shared_ = nullptr;
   }
 
@@ -108,7 +110,7 @@ class BackgroundWork {
 
   const Receiver receiver_;
   std::shared_ptr<Shared> shared_;
-  // Last: its messages reach nothing once the rest is gone.
+  // Declared last, so it goes first: no message reaches Deliver once the rest is gone.
   Mailbox mailbox_;
 };
 

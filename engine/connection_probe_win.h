@@ -21,7 +21,7 @@ class InternetConnectionProbe final : public ConnectionProbe {
   void OnAnswered(const std::wstring& name) noexcept;
 
   Answer answer_;
-  // Last: the question under way, its answer for answer_.
+  // The question under way; declared last, so it ends before answer_ goes.
   BackgroundWork<std::wstring> work_;
 };
 
