@@ -2,7 +2,7 @@
 #define CERT_CHAIN_PARA_HAS_EXTRA_FIELDS
 #include "engine/certificate_check_win.h"
 
-#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -110,11 +110,5 @@ CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const st
   if (code == 0 && !nameMatches) code = static_cast<std::uint32_t>(CERT_E_CN_NO_MATCH);
   return {outcome, code};
 }
-
-BackgroundCertificateCheck::BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target,
-                                                       UINT message, WPARAM tag)
-    : work_([certificate = std::make_shared<UniqueCertificate>(std::move(certificate)),
-             host = std::move(host)] { return CheckServerCertificate(certificate->get(), host); },
-            target, message, tag) {}
 
 }  // namespace pbw

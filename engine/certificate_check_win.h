@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/background_work_win.h"
 #include "engine/crypt_handles_win.h"
 #include "engine/tls_outcome.h"
 
@@ -22,20 +21,6 @@ struct CertificateJudgement {
 // in its ASCII form. May wait for the network (a missing issuer, revocation lists), 2 s at most per
 // retrieval and for the revocation retrievals together.
 CertificateJudgement CheckServerCertificate(PCCERT_CONTEXT certificate, const std::wstring& host);
-
-// Judges on a worker thread (see BackgroundWork): even reading the system's trusted roots for the
-// first time takes a noticeable while.
-class BackgroundCertificateCheck {
- public:
-  // Throws when no worker thread can be started.
-  BackgroundCertificateCheck(UniqueCertificate certificate, std::wstring host, HWND target, UINT message, WPARAM tag);
-
-  // The judgement, once the message has arrived.
-  std::optional<CertificateJudgement> TakeJudgement() { return work_.Take(); }
-
- private:
-  BackgroundWork<CertificateJudgement> work_;
-};
 
 // "CN=pop.example.com, O=..." of the certificate's subject, or of its issuer.
 std::wstring SubjectText(PCCERT_CONTEXT certificate);

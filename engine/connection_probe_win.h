@@ -1,16 +1,11 @@
 #pragma once
-// Asks Windows which Internet connection is active, anew on every question, on a worker thread:
-// the answer may take long (under Wine some 20 ms, far more on a busy machine).
+// Asks Windows which Internet connection is active, anew on every question, in the background: the
+// answer may take long (under Wine some 20 ms, far more on a busy machine).
 
-#include <windows.h>
-
-#include <cstdint>
-#include <optional>
 #include <string>
 
 #include "engine/background_work_win.h"
 #include "engine/engine_ports.h"
-#include "engine/message_window_win.h"
 
 namespace pbw {
 
@@ -23,14 +18,11 @@ class InternetConnectionProbe final : public ConnectionProbe {
   void AskConnectionName(Answer answer) override;
 
  private:
-  bool OnMessage(UINT message, WPARAM wParam) noexcept;
+  void OnAnswered(const std::wstring& name) noexcept;
 
-  // Outlives the question: its worker posts to this window until it is cancelled.
-  MessageWindow window_;
-  // The question under way, tagged with its number.
-  std::optional<BackgroundWork<std::wstring>> work_;
   Answer answer_;
-  std::uint32_t question_ = 0;
+  // The question under way; declared last, so it ends before answer_ goes.
+  BackgroundWork<std::wstring> work_;
 };
 
 }  // namespace pbw

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/background_work_win.h"
-
 namespace pbw {
 
 struct ResolvedAddress {
@@ -24,19 +22,5 @@ struct ResolvedAddress {
 // The addresses of a host name (IPv6 and IPv4) in the resolver's order; empty when the name is
 // unknown or an IPv4 address not written as four plain decimal numbers ("010.0.0.1", "127.1").
 std::vector<ResolvedAddress> ResolveHost(const std::wstring& host, std::uint16_t port);
-
-// Resolves on a worker thread of its own (see BackgroundWork).
-class BackgroundResolution {
- public:
-  // Throws when no worker thread can be started.
-  BackgroundResolution(const std::wstring& host, std::uint16_t port, HWND target, UINT message, WPARAM tag)
-      : work_([host, port] { return ResolveHost(host, port); }, target, message, tag) {}
-
-  // The addresses, once the message has arrived.
-  std::vector<ResolvedAddress> TakeAddresses() { return work_.Take().value_or(std::vector<ResolvedAddress>{}); }
-
- private:
-  BackgroundWork<std::vector<ResolvedAddress>> work_;
-};
 
 }  // namespace pbw

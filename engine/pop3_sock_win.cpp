@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <memory>
 #include <utility>
 
 #include "engine/international_host_win.h"
@@ -10,34 +11,29 @@
 namespace pbw {
 namespace {
 
-constexpr UINT kResolvedMessage = WM_APP + 1;
-constexpr UINT kReadAgainMessage = WM_APP + 2;
-constexpr UINT kJudgedMessage = WM_APP + 3;
-// Socket events of generation g arrive as message kFirstSocketMessage + g % kSocketMessageCount.
-constexpr UINT kFirstSocketMessage = WM_APP + 0x100;
-constexpr UINT kSocketMessageCount = 0x2000;
 constexpr long kSocketEvents = FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE;
-
-UINT SocketMessage(std::uint32_t generation) { return kFirstSocketMessage + generation % kSocketMessageCount; }
 
 }  // namespace
 
 Pop3Sock::Pop3Sock(DataArrivalHandler dataArrival, TlsReportHandler tlsReport)
     : dataArrival_(std::move(dataArrival)),
       tlsReport_(std::move(tlsReport)),
-      window_([this](UINT message, WPARAM wParam, LPARAM lParam) { return OnMessage(message, wParam, lParam); }) {}
+      resolution_(
+          [this](std::vector<ResolvedAddress> addresses) { Guarded([&] { OnResolved(std::move(addresses)); }); }),
+      judgement_([this](CertificateJudgement judgement) { Guarded([&] { OnJudged(judgement); }); }),
+      events_([this](WPARAM wParam, LPARAM lParam) { OnSocketMessage(wParam, lParam); }) {}
 
-// Cancels a resolution under way before the window that would hear of it goes.
+// Nothing of the connection reaches the members that are going.
 Pop3Sock::~Pop3Sock() { Close(); }
 
 void Pop3Sock::Connect(const std::wstring& host, std::uint16_t port, ConnectionSecurity security) {
   Close();
-  if (host.empty() || !window_.get()) return;
+  if (host.empty()) return;
   try {
     // Looked up, sent as the server name and found on the certificate in its ASCII form.
     host_ = AsciiHostName(host);
     security_ = security;
-    resolution_.emplace(host_, port, window_.get(), kResolvedMessage, generation_);
+    if (!resolution_.Start([host = host_, port] { return ResolveHost(host, port); })) return Disconnect();
     state_ = State::kResolving;
   } catch (...) {
     Disconnect();
@@ -67,7 +63,7 @@ void Pop3Sock::StartTls() {
   try {
     unread_.clear();
     // Reading may have paused for the bytes just dropped.
-    if (std::exchange(readPaused_, false)) PostToSelf(kReadAgainMessage);
+    if (std::exchange(readPaused_, false)) ReadAgain();
     BeginTls();
   } catch (...) {
     Disconnect();
@@ -78,7 +74,7 @@ std::string Pop3Sock::GetData() {
   std::string data = std::exchange(unread_, {});
   if (readPaused_) {
     readPaused_ = false;
-    PostToSelf(kReadAgainMessage);
+    ReadAgain();
   }
   return data;
 }
@@ -89,9 +85,9 @@ void Pop3Sock::Close() {
 }
 
 void Pop3Sock::Disconnect() noexcept {
-  ++generation_;  // whatever is still queued for the old connection is stale from now on
-  resolution_.reset();
-  judgement_.reset();
+  events_.Renew();  // whatever is still queued for the old connection is stale from now on
+  resolution_.Cancel();
+  judgement_.Cancel();
   socket_.reset();
   addresses_.clear();
   nextAddress_ = 0;
@@ -104,36 +100,18 @@ void Pop3Sock::Disconnect() noexcept {
   state_ = State::kClosed;
 }
 
-bool Pop3Sock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  const bool current = static_cast<std::uint32_t>(wParam) == generation_;
+template <typename Step>
+void Pop3Sock::Guarded(const Step& step) noexcept {
   try {
-    if (message == kResolvedMessage) {
-      if (current && state_ == State::kResolving) {
-        addresses_ = resolution_->TakeAddresses();
-        resolution_.reset();
-        ConnectToNextAddress();
-      }
-      return true;
-    }
-    if (message == kReadAgainMessage) {
-      if (current) ReadChunk();
-      return true;
-    }
-    if (message == kJudgedMessage) {
-      if (current && judgement_) OnJudged();
-      return true;
-    }
-    if (message >= kFirstSocketMessage && message < kFirstSocketMessage + kSocketMessageCount) {
-      if (message == SocketMessage(generation_) && socket_ && static_cast<SOCKET>(wParam) == socket_.get()) {
-        OnSocketEvent(WSAGETSELECTEVENT(lParam), WSAGETSELECTERROR(lParam));
-      }
-      return true;
-    }
+    step();
   } catch (...) {
     Disconnect();
-    return true;
   }
-  return false;
+}
+
+void Pop3Sock::OnSocketMessage(WPARAM wParam, LPARAM lParam) noexcept {
+  if (!socket_ || static_cast<SOCKET>(wParam) != socket_.get()) return;
+  Guarded([&] { OnSocketEvent(WSAGETSELECTEVENT(lParam), WSAGETSELECTERROR(lParam)); });
 }
 
 void Pop3Sock::OnSocketEvent(WORD event, WORD error) {
@@ -152,17 +130,22 @@ void Pop3Sock::OnSocketEvent(WORD event, WORD error) {
   }
 }
 
+void Pop3Sock::OnResolved(std::vector<ResolvedAddress> addresses) {
+  addresses_ = std::move(addresses);
+  ConnectToNextAddress();
+}
+
 // Tries the resolved addresses in turn ("localhost" may give ::1 before 127.0.0.1).
 void Pop3Sock::ConnectToNextAddress() {
   socket_.reset();
   while (nextAddress_ < addresses_.size()) {
     const ResolvedAddress& address = addresses_[nextAddress_++];
-    // A new socket may get the handle value of the one just closed: give it a generation of its own.
-    ++generation_;
+    // A new socket may get the handle value of the one just closed: give it a message number of its own.
+    events_.Renew();
     UniqueSocket candidate(::socket(address.Family(), SOCK_STREAM, IPPROTO_TCP));
     if (!candidate) continue;
     // Also makes the socket non-blocking.
-    if (::WSAAsyncSelect(candidate.get(), window_.get(), SocketMessage(generation_), kSocketEvents) != 0) continue;
+    if (::WSAAsyncSelect(candidate.get(), events_.Window(), events_.Message(), kSocketEvents) != 0) continue;
     if (::connect(candidate.get(), address.Get(), address.length) != 0 && ::WSAGetLastError() != WSAEWOULDBLOCK) {
       continue;
     }
@@ -186,7 +169,7 @@ void Pop3Sock::BeginTls() {
     return FailTls(TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
   }
   // The server may have hung up already: its FD_CLOSE has been had.
-  if (peerClosed_) PostToSelf(kReadAgainMessage);
+  if (peerClosed_) ReadAgain();
   FlushUnsent();
 }
 
@@ -211,7 +194,7 @@ void Pop3Sock::FlushUnsent() {
 void Pop3Sock::ReadChunk() {
   if (state_ != State::kConnected) return;
   // Nothing more is read while the certificate is judged; the verdict starts reading again.
-  if (judgement_) return;
+  if (judgement_.Running()) return;
   // Over TLS one record may take the unread data past the limit.
   if (unread_.size() >= kUnreadLimitBytes) {
     // Not reading lets TCP hold back the sender; GetData starts reading again.
@@ -236,7 +219,7 @@ void Pop3Sock::ReadChunk() {
   if (tls_) return ReceiveSecure(std::string_view(chunk.data(), static_cast<std::size_t>(received)));
   unread_.append(chunk.data(), static_cast<std::size_t>(received));
   // After the server's close no further FD_READ comes: fetch the rest ourselves.
-  if (peerClosed_) PostToSelf(kReadAgainMessage);
+  if (peerClosed_) ReadAgain();
   // The handler may close or reconnect this socket: nothing of this connection is touched afterwards.
   dataArrival_(static_cast<std::int32_t>(unread_.size()));
 }
@@ -248,7 +231,12 @@ void Pop3Sock::ReceiveSecure(std::string_view bytes) {
   FlushUnsent();
   if (state_ != State::kConnected) return;
   if (tls_->GetState() == TlsChannel::State::kAwaitingTrust) {
-    judgement_.emplace(tls_->RemoteCertificate(), host_, window_.get(), kJudgedMessage, generation_);
+    // Judged in the background: even reading the system's trusted roots for the first time takes a
+    // noticeable while. The work is copied; the certificate it holds is not.
+    auto certificate = std::make_shared<UniqueCertificate>(tls_->RemoteCertificate());
+    if (!judgement_.Start([certificate, host = host_] { return CheckServerCertificate(certificate->get(), host); })) {
+      Disconnect();
+    }
     return;
   }
   // Data given during a renegotiation goes out once it is over.
@@ -259,22 +247,19 @@ void Pop3Sock::ReceiveSecure(std::string_view bytes) {
     FlushUnsent();
     if (state_ != State::kConnected) return;
   }
-  if (peerClosed_ && tls_->GetState() != TlsChannel::State::kClosed) PostToSelf(kReadAgainMessage);
+  if (peerClosed_ && tls_->GetState() != TlsChannel::State::kClosed) ReadAgain();
   DeliverSecure(plain);
 }
 
-void Pop3Sock::OnJudged() {
-  const CertificateJudgement judgement = judgement_->TakeJudgement().value_or(CertificateJudgement{});
-  judgement_.reset();
+void Pop3Sock::OnJudged(const CertificateJudgement& judgement) {
   if (judgement.outcome != TlsOutcome::kEstablished) return FailTls(judgement.outcome, judgement.code);
   const UniqueCertificate certificate = tls_->RemoteCertificate();
-  const std::uint32_t generation = generation_;
   tlsReport_({TlsOutcome::kEstablished,
               0,
               {TlsProtocolName(tls_->Protocol()), tls_->CipherName(), SubjectText(certificate.get()),
                IssuerText(certificate.get())}});
-  // The owner may have closed or reconnected.
-  if (generation != generation_) return;
+  // The owner may have closed or reconnected (a new connection is still resolving then).
+  if (state_ != State::kConnected) return;
   std::string plain;
   SECURITY_STATUS status = tls_->Trust(unsent_, plain);
   if (status == SEC_E_OK && tls_->GetState() == TlsChannel::State::kEstablished) {
@@ -284,19 +269,19 @@ void Pop3Sock::OnJudged() {
   FlushUnsent();
   if (state_ != State::kConnected) return;
   // Reading was held during the judgement.
-  PostToSelf(kReadAgainMessage);
+  ReadAgain();
   DeliverSecure(plain);
 }
 
 void Pop3Sock::DeliverSecure(const std::string& plain) {
   const bool serverClosed = tls_->GetState() == TlsChannel::State::kClosed;
-  const std::uint32_t generation = generation_;
   if (!plain.empty()) {
     unread_ += plain;
     dataArrival_(static_cast<std::int32_t>(unread_.size()));
   }
   // The server's close_notify: the connection ends as if TCP had closed; what was delivered stays.
-  if (serverClosed && generation == generation_) Disconnect();
+  // (The owner may have closed or reconnected meanwhile.)
+  if (serverClosed && state_ == State::kConnected) Disconnect();
 }
 
 void Pop3Sock::FailTls(TlsOutcome outcome, std::uint32_t code) {
@@ -309,6 +294,6 @@ void Pop3Sock::FailChannel(SECURITY_STATUS status) {
   FailTls(changed ? TlsOutcome::kUntrustedCertificate : TlsOutcome::kFailed, static_cast<std::uint32_t>(status));
 }
 
-void Pop3Sock::PostToSelf(UINT message) { ::PostMessageW(window_.get(), message, generation_, 0); }
+void Pop3Sock::ReadAgain() { events_.Post(static_cast<WPARAM>(socket_.get()), WSAMAKESELECTREPLY(FD_READ, 0)); }
 
 }  // namespace pbw

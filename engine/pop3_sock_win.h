@@ -1,19 +1,20 @@
 #pragma once
 // The TCP client of the check session. Everything it reports arrives on the thread that created it,
-// as window messages to a hidden window of its own; nothing here ever waits for the network.
+// as messages to the program's message window; nothing here ever waits for the network.
 //
-// A connection is tagged with a generation number that every message of it carries (the socket
-// events in their message number), so nothing of a closed connection reaches the next one even
-// though Winsock reuses socket handle values. Failures of the TCP connection (unknown host, refused
-// connection, reset) close it quietly; the owner learns of them only by the silence. Failures of a
-// TLS channel, the server's hang-up during its handshake included, are reported.
+// Every socket gets a message number of its own (its mailbox is renewed), so nothing of a closed
+// connection reaches the next one even though Winsock reuses socket handle values; the name look-up
+// and the certificate judgement are background work that ends with the connection. Failures of the
+// TCP connection (unknown host, refused connection, reset) close it quietly; the owner learns of
+// them only by the silence. Failures of a TLS channel, the server's hang-up during its handshake
+// included, are reported.
 //
 // The bytes received pass through ReadChunk into the unread buffer, the bytes to send through
 // SendData into the unsent queue. With implicit TLS a TLS channel sits at both places: the handshake
 // runs right after the TCP connection, and data given to SendData meanwhile waits for it. StartTls
 // puts the same channel into a plain connection that is up; what the server sent in clear and was
 // not taken is dropped, and nothing read in clear afterwards is ever delivered. The moment
-// the handshake is done, the server's certificate is judged on a worker thread; until it is accepted
+// the handshake is done, the server's certificate is judged in the background; until it is accepted
 // nothing of the server is decrypted or read, and nothing is sent. The outcome of the set-up, and a
 // record that cannot be read, are reported through the TLS notification.
 
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
+#include "engine/background_work_win.h"
 #include "engine/certificate_check_win.h"
 #include "engine/engine_ports.h"
 #include "engine/host_resolution_win.h"
@@ -67,8 +69,12 @@ class Pop3Sock final : public Pop3Socket {
  private:
   enum class State { kClosed, kResolving, kConnecting, kConnected };
 
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  // Runs one step of the connection; one that throws (out of memory) ends the connection.
+  template <typename Step>
+  void Guarded(const Step& step) noexcept;
+  void OnSocketMessage(WPARAM wParam, LPARAM lParam) noexcept;
   void OnSocketEvent(WORD event, WORD error);
+  void OnResolved(std::vector<ResolvedAddress> addresses);
   void ConnectToNextAddress();
   void OnConnected();
   // Sets up the TLS channel on the connection that is up; its first message goes out at once.
@@ -76,13 +82,14 @@ class Pop3Sock final : public Pop3Socket {
   void FlushUnsent();
   void ReadChunk();
   void ReceiveSecure(std::string_view bytes);
-  void OnJudged();
+  void OnJudged(const CertificateJudgement& judgement);
   // Hands decrypted data to the owner; ends the connection after the server's close_notify.
   void DeliverSecure(const std::string& plain);
   void FailTls(TlsOutcome outcome, std::uint32_t code);
   // The channel's failure: a certificate other than the accepted one is untrusted, all else a failure.
   void FailChannel(SECURITY_STATUS status);
-  void PostToSelf(UINT message);
+  // Reading goes on with a notification of waiting data of its own.
+  void ReadAgain();
   // Ends the connection quietly; bytes already announced stay until taken.
   void Disconnect() noexcept;
 
@@ -94,10 +101,9 @@ class Pop3Sock final : public Pop3Socket {
   std::optional<TlsChannel> tls_;
   // Data given to SendData before the TLS channel is established.
   std::string unsentPlain_;
-  std::uint32_t generation_ = 0;
   State state_ = State::kClosed;
-  std::optional<BackgroundResolution> resolution_;
-  std::optional<BackgroundCertificateCheck> judgement_;
+  BackgroundWork<std::vector<ResolvedAddress>> resolution_;
+  BackgroundWork<CertificateJudgement> judgement_;
   std::vector<ResolvedAddress> addresses_;
   std::size_t nextAddress_ = 0;
   UniqueSocket socket_;
@@ -105,7 +111,8 @@ class Pop3Sock final : public Pop3Socket {
   std::string unread_;
   bool readPaused_ = false;
   bool peerClosed_ = false;
-  MessageWindow window_;
+  // The current socket's notifications.
+  Mailbox events_;
 };
 
 }  // namespace pbw
