@@ -1,6 +1,7 @@
 // Measures the real PBW.exe beside the benchmark's own baseline programs, side by side in one run,
-// and prints one table of medians. A measuring tool, run by scripts/bench.sh; no test.
-//   pbw_bench [repetitions] [idle seconds] [the PBW.exe to measure instead of this build's]
+// and prints one table of medians. A measuring tool, run by scripts/bench.sh; no test. The checks go
+// to the native server bench/timing_server.py, which listens on the two ports given.
+//   pbw_bench <session port> <report port> [repetitions] [idle seconds] [the PBW.exe to measure]
 
 #include <algorithm>
 #include <chrono>
@@ -13,7 +14,7 @@
 
 #include "bench/process_figures_win.h"
 #include "bench/stall_probe_win.h"
-#include "bench/timing_server_win.h"
+#include "bench/session_reports_win.h"
 #include "common/unique_handle_win.h"
 #include "common/wide_text_win.h"
 #include "mainwindow/form1_layout.h"
@@ -203,6 +204,18 @@ void StartAndFootprint(int repetitions) {
                 "bare window");
 }
 
+// Where the checks go: the native server's sessions and its reports on them.
+struct TimingServer {
+  std::uint16_t port;
+  SessionReports& reports;
+
+  // The server-side times of the session that `start` begins; negative ones when there is no report.
+  SessionTimes Time(const std::function<void()>& start) const {
+    start();
+    return reports.Next().value_or(SessionTimes());
+  }
+};
+
 // A baseline client that plays one session each time its turn comes.
 class PacedClient {
  public:
@@ -210,20 +223,10 @@ class PacedClient {
       : server_(server),
         name_("pbw-bench-go-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++count_)),
         go_(::CreateEventA(nullptr, FALSE, FALSE, name_.c_str())),
-        process_(BesideThisProgram(client), std::to_wstring(server.Port()) + L" " + std::to_wstring(sessions) + L" " +
+        process_(BesideThisProgram(client), std::to_wstring(server.port) + L" " + std::to_wstring(sessions) + L" " +
                                                 std::wstring(name_.begin(), name_.end())) {}
-  // The server-side time of the session, or a negative value.
-  double PlaySession() {
-    const std::size_t ended = server_.SessionsEnded();
-    const std::size_t timed = server_.SessionTimes().size();
-    ::SetEvent(go_.get());
-    return LastSessionTime(server_, ended, timed);
-  }
-
-  static double LastSessionTime(const TimingServer& server, std::size_t ended, std::size_t timed) {
-    if (!server.WaitForSessions(ended + 1, kLimitMs)) return -1;
-    const std::vector<double> times = server.SessionTimes();
-    return times.size() > timed ? times.back() : -1;
+  SessionTimes PlaySession() const {
+    return server_.Time([&] { ::SetEvent(go_.get()); });
   }
 
  private:
@@ -234,11 +237,8 @@ class PacedClient {
   Process process_;
 };
 
-double PbwSession(HWND pbw, const TimingServer& server) {
-  const std::size_t ended = server.SessionsEnded();
-  const std::size_t timed = server.SessionTimes().size();
-  PressTest(pbw);
-  return PacedClient::LastSessionTime(server, ended, timed);
+SessionTimes PbwSession(HWND pbw, const TimingServer& server) {
+  return server.Time([&] { PressTest(pbw); });
 }
 
 // The stall cases of a check that is started and then left alone for `watchMs`; whether it was
@@ -263,21 +263,27 @@ void StallWhileWaiting(const std::string& figure, HWND pbw, const std::wstring& 
            Median(stalls), idleStall, "ms", "same window idle");
 }
 
+// One of the times of each session.
+std::vector<double> Each(const std::vector<SessionTimes>& sessions, double SessionTimes::*time) {
+  std::vector<double> times;
+  for (const SessionTimes& session : sessions) times.push_back(session.*time);
+  return times;
+}
+
 // Returns the longest stall of the idle window, the stalls' baseline.
-double ChecksAndStalls(int repetitions, const std::wstring& hangingName) {
-  TimingServer server;
-  StoreAccount(L"127.0.0.1:" + std::to_wstring(server.Port()), L"bench", L"bench");
+double ChecksAndStalls(int repetitions, const std::wstring& hangingName, const TimingServer& server) {
+  StoreAccount(L"127.0.0.1:" + std::to_wstring(server.port), L"bench", L"bench");
   const WindowProgram pbw = StartWindowProgram(pbwExe, kPbwCaption, kPbwHidden);
   ::Sleep(1000);
   // Turn by turn, so that the machine's changing load falls on PBW.exe and the baselines alike; the
   // first session of each, which sets things up, is left out.
   PacedClient async(L"bench_async_client.exe", server, 2 * kChecks + 2);
   PacedClient blocking(L"bench_blocking_client.exe", server, kChecks + 1);
-  std::vector<double> hidden, shown, asyncTimes, blockingTimes;
+  std::vector<SessionTimes> hidden, shown, asyncTimes, blockingTimes;
   for (int i = 0; i <= kChecks; ++i) {
-    const double pbwTime = PbwSession(pbw.window, server);
-    const double asyncTime = async.PlaySession();
-    const double blockingTime = blocking.PlaySession();
+    const SessionTimes pbwTime = PbwSession(pbw.window, server);
+    const SessionTimes asyncTime = async.PlaySession();
+    const SessionTimes blockingTime = blocking.PlaySession();
     if (i == 0) continue;
     hidden.push_back(pbwTime);
     asyncTimes.push_back(asyncTime);
@@ -285,30 +291,30 @@ double ChecksAndStalls(int repetitions, const std::wstring& hangingName) {
   }
   ShowFromTray(pbw.window);
   ::Sleep(1000);
-  std::vector<double> asyncBesideShown;
+  std::vector<SessionTimes> asyncBesideShown;
   for (int i = 0; i <= kChecks; ++i) {
-    const double pbwTime = PbwSession(pbw.window, server);
-    const double asyncTime = async.PlaySession();
+    const SessionTimes pbwTime = PbwSession(pbw.window, server);
+    const SessionTimes asyncTime = async.PlaySession();
     if (i == 0) continue;
     shown.push_back(pbwTime);
     asyncBesideShown.push_back(asyncTime);
   }
   const std::string n = " (median of " + std::to_string(kChecks) + ")";
-  AddRatio("one check, server side, window hidden" + n, Median(hidden), Median(asyncTimes), "ms",
-           "WSAAsyncSelect client");
-  AddRatio("one check, server side, window shown" + n, Median(shown), Median(asyncBesideShown), "ms",
-           "WSAAsyncSelect client");
-  AddRatio("one check, server side, blocking client" + n, Median(blockingTimes), Median(asyncTimes), "ms",
-           "WSAAsyncSelect client");
+  const auto addCheck = [&](const std::string& figure, const std::vector<SessionTimes>& measured,
+                            const std::vector<SessionTimes>& baseline, double SessionTimes::*time) {
+    AddRatio(figure + n, Median(Each(measured, time)), Median(Each(baseline, time)), "ms", "WSAAsyncSelect client");
+  };
+  addCheck("one check, accept to answer to LIST, window hidden", hidden, asyncTimes, &SessionTimes::toList);
+  addCheck("one check, accept to close, window hidden", hidden, asyncTimes, &SessionTimes::toClose);
+  addCheck("one check, accept to answer to LIST, window shown", shown, asyncBesideShown, &SessionTimes::toList);
+  addCheck("one check, accept to answer to LIST, blocking client", blockingTimes, asyncTimes, &SessionTimes::toList);
 
   // The stalls, with the window shown: painting is part of what a stall may hold.
   const double idle = LongestStall(pbw.window, [] { ::Sleep(2000); });
   std::vector<double> plain;
   for (int i = 0; i < repetitions; ++i) {
     plain.push_back(LongestStall(pbw.window, [&] {
-      const std::size_t ended = server.SessionsEnded();
-      PressTest(pbw.window);
-      server.WaitForSessions(ended + 1, kLimitMs);
+      PbwSession(pbw.window, server);
       ::Sleep(200);
     }));
   }
@@ -378,12 +384,17 @@ void IdleCpu(int seconds) {
 
 int main(int argc, char** argv) {
   using namespace pbw::bench;
-  const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-  const int idleSeconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
-  if (argc > 3) pbwExe = pbw::testing::WindowsPath(argv[3]);
+  if (argc < 3)
+    return std::puts("usage: pbw_bench <session port> <report port> [repetitions] [idle seconds] [PBW.exe]"), 2;
+  SessionReports reports(static_cast<std::uint16_t>(std::atoi(argv[2])), kLimitMs);
+  if (!reports.Connected()) return std::puts("the timing server's reports cannot be read"), 1;
+  const TimingServer server{static_cast<std::uint16_t>(std::atoi(argv[1])), reports};
+  const int repetitions = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+  const int idleSeconds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 60;
+  if (argc > 5) pbwExe = pbw::testing::WindowsPath(argv[5]);
   StartAndFootprint(repetitions);
   // Not in /etc/hosts: its lookup goes to the name server, which scripts/bench.sh keeps silent.
-  const double idleStall = ChecksAndStalls(repetitions, L"pbw-bench.hanging.test");
+  const double idleStall = ChecksAndStalls(repetitions, L"pbw-bench.hanging.test", server);
   FirstTlsCheckStalls(repetitions, idleStall);
   IdleCpu(idleSeconds);
   std::printf("| figure | PBW.exe | baseline | PBW.exe against baseline |\n|---|---|---|---|\n");

@@ -1,5 +1,7 @@
 #include "engine/pop3_check.h"
 
+#include <utility>
+
 #include "common/text_encoding.h"
 #include "common/text_helpers.h"
 #include "engine/server_address.h"
@@ -57,9 +59,16 @@ void Pop3Check::StartPop3Check() {
   parts_.output.ShowStatus(status_text::kOpening);
   // The session does not wait for the connection's name: its trace lines wait for the connect line.
   parts_.output.BeginTrace();
-  parts_.probe.AskConnectionName([this, server = parts_.fields.ServerText(), port = address.port,
-                                  time = parts_.clock.TimeOfDayText()](const std::wstring& name) {
-    parts_.output.WriteFirstLine(ConnectLine(server, port, name, time));
+  connectLineStart_ = ConnectLineStart{parts_.fields.ServerText(), address.port, parts_.clock.TimeOfDayText()};
+}
+
+void Pop3Check::AskForConnectLine() {
+  if (!connectLineStart_) return;
+  parts_.probe.AskConnectionName([this, start = *std::exchange(connectLineStart_, std::nullopt),
+                                  session = sessionsBegun_](const std::wstring& name) {
+    // A later session has begun a trace of its own.
+    if (session == sessionsBegun_)
+      parts_.output.WriteFirstLine(ConnectLine(start.server, start.port, name, start.time));
   });
 }
 
@@ -164,6 +173,7 @@ void Pop3Check::EndPop3Session(std::wstring_view outcome) {
   parts_.socket.Close();
   pendingReply_.clear();
   parts_.output.ShowStatus(outcome);
+  AskForConnectLine();
 }
 
 void Pop3Check::StartMailClient() {

@@ -3,8 +3,12 @@
 // connection the greeting is followed by CAPA, and by STLS and TLS when the server offers it.
 // Driven entirely by events on the user-interface thread: the start, data notifications, the
 // connection probe's answer and the one-second ticks of the reply watchdog. Nothing here waits.
+// The probe is asked for the trace's connect line once the session has ended: under Wine its
+// answer costs the system services far more than the whole exchange with the server, and asked
+// beside the session it would slow the session down.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,6 +70,8 @@ class Pop3Check {
   void SendPop3Command(const std::wstring& traced, const std::wstring& commandLine);
   void EndAfterReply(const std::wstring& received, std::wstring_view outcome);
   void EndPop3Session(std::wstring_view outcome);
+  // Asks the probe for the name in the connect line of the session that has ended.
+  void AskForConnectLine();
   void StartMailClient();
   void StartWatchdog();
   void StopWatchdog();
@@ -78,6 +84,13 @@ class Pop3Check {
   std::uint32_t sessionsBegun_ = 0;
   // Bytes of a reply whose line end has not arrived yet.
   std::string pendingReply_;
+  // What the connect line of the running session tells besides the connection's name.
+  struct ConnectLineStart {
+    std::wstring server;
+    std::uint16_t port = 0;
+    std::wstring time;
+  };
+  std::optional<ConnectLineStart> connectLineStart_;
 };
 
 }  // namespace pbw

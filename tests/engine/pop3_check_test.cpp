@@ -42,6 +42,8 @@ TEST(Pop3Check, StartsASessionInOrder) {
   EXPECT_EQ(rig.check.WatchdogTicks(), 0);
   EXPECT_EQ(rig.status.history,
             (std::vector<std::wstring>{L" Anmeldung an das Mailkonto läuft ...", L" Das Mailkonto wird geöffnet ..."}));
+  EXPECT_EQ(rig.probe.questions, 0) << "the connection's name is asked once the session has ended";
+  rig.Ticks(90);
   EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com:995, 995 via 'DSL' on 14:05:09\r\n\r\n");
 }
 
@@ -51,7 +53,8 @@ TEST(Pop3Check, ConnectsToPort110WithoutSuffixAndShowsEmptyConnectionName) {
   rig.check.StartPop3Check();
   EXPECT_EQ(rig.socket.connects[0].port, 110);
   EXPECT_EQ(rig.socket.connects[0].security, ConnectionSecurity::kPlain);
-  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via '' on 14:05:09\r\n\r\n");
+  rig.Receive("-ERR busy\r\n");
+  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via '' on 14:05:09\r\n\r\nRCVD: -ERR busy\r\n");
 }
 
 TEST(Pop3Check, RunsWithoutWaitingForTheConnectionNameWhoseLineThenLeadsTheTrace) {
@@ -77,7 +80,22 @@ TEST(Pop3Check, RunsWithoutWaitingForTheConnectionNameWhoseLineThenLeadsTheTrace
             L"RCVD: +OK ready\r\n\r\n1010 SEND: CAPA\r\n"
             L"RCVD: -ERR unknown command\r\n\r\n1001 SEND: USER vorname.nachname@example.com\r\n"
             L"RCVD: -ERR who\r\n");
-  EXPECT_EQ(rig.probe.questions, 2);
+  EXPECT_EQ(rig.probe.questions, 1) << "the abandoned session asked for no name";
+}
+
+TEST(Pop3Check, TheNameOfAnEndedSessionNeverLeadsTheTraceOfALaterOne) {
+  EngineRig rig;
+  rig.probe.holdsAnswer = true;
+  rig.check.StartPop3Check();
+  rig.Receive("-ERR busy\r\n");
+  rig.clock.time = L"14:06:00";
+  rig.check.StartPop3Check();
+  rig.probe.GiveAnswer();
+  EXPECT_EQ(rig.trace.text, L"");
+  rig.Receive("-ERR still busy\r\n");
+  rig.probe.GiveAnswer();
+  EXPECT_EQ(rig.trace.text,
+            L"Connecting to pop.example.com, 110 via 'DSL' on 14:06:00\r\n\r\nRCVD: -ERR still busy\r\n");
 }
 
 TEST(Pop3Check, WholeSuccessfulSessionTraceByteForByte) {
@@ -312,6 +330,7 @@ TEST(Pop3Check, AReplySplitByTcpIsJoinedUntilItsLineEnd) {
   rig.Receive("K ready");
   rig.Receive("\r\n");
   EXPECT_EQ(rig.check.CheckStep(), 1010);
+  rig.Ticks(90);  // the trace is whole once the session has ended
   EXPECT_EQ(rig.trace.text.substr(rig.trace.text.find(L"RCVD")), L"RCVD: +OK ready\r\n\r\n1010 SEND: CAPA\r\n");
 }
 
@@ -320,6 +339,7 @@ TEST(Pop3Check, TwoRepliesInOneNotificationAreOneReplyTracedWhole) {
   rig.check.StartPop3Check();
   rig.Receive("+OK hi\r\n-ERR extra\r\n");
   EXPECT_EQ(rig.check.CheckStep(), 1010);
+  rig.Ticks(90);
   EXPECT_NE(rig.trace.text.find(L"RCVD: +OK hi\r\n-ERR extra\r\n\r\n1010 SEND"), std::wstring::npos);
 }
 
@@ -347,6 +367,7 @@ TEST(Pop3Check, ReplyTextIsDecodedForTheTraceWithNulAndInvalidBytesKept) {
   EngineRig rig;
   rig.check.StartPop3Check();
   rig.Receive(std::string("+OK gr\xC3\xBC\xDF\0e \xFC\r\n", 15));
+  rig.Ticks(90);
   EXPECT_NE(rig.trace.text.find(L"RCVD: +OK grü\u00DF\u2400e \u00FC\r\n"), std::wstring::npos);
   EXPECT_EQ(rig.check.CheckStep(), 1010);
 }
@@ -421,9 +442,9 @@ TEST(Pop3Check, ASecondStartAbandonsTheFirstSession) {
   EXPECT_EQ(rig.socket.closes, 2);
   EXPECT_TRUE(rig.socket.GetData().empty());
   EXPECT_EQ(rig.check.CheckStep(), 1000);
-  EXPECT_EQ(rig.trace.text, L"Connecting to other.example.com, 110 via 'DSL' on 14:05:09\r\n\r\n");
   rig.Receive("-ERR\r\n");
   EXPECT_EQ(rig.status.Text(), L" Host antwortet nicht");
+  EXPECT_EQ(rig.trace.text, L"Connecting to other.example.com, 110 via 'DSL' on 14:05:09\r\n\r\nRCVD: -ERR\r\n");
 }
 
 TEST(Pop3Check, APartialReplyOfAnAbandonedSessionIsNotJoinedToTheNext) {
@@ -443,6 +464,7 @@ TEST(Pop3CheckTls, AnEstablishedChannelIsTracedAfterTheConnectLineAndTheSessionG
       {TlsOutcome::kEstablished, 0, {L"TLS 1.2", L"ECDHE-RSA-AES256-GCM-SHA384", L"CN=pop.example.com", L"CN=CA"}});
   EXPECT_TRUE(rig.tick.enabled) << "the handshake is part of the wait for the greeting";
   rig.Receive("+OK ready\r\n");
+  rig.Ticks(90);
 
   EXPECT_EQ(rig.trace.text,
             L"Connecting to pop.example.com:995, 995 via 'DSL' on 14:05:09\r\n\r\n"
