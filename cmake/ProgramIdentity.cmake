@@ -53,3 +53,12 @@ configure_file("${PROJECT_SOURCE_DIR}/resources/pbw.manifest.in" "${PBW_GENERATE
 # Linked by whatever includes the header; the resource compiler finds the manifest there too.
 add_library(pbw_program_identity INTERFACE)
 target_include_directories(pbw_program_identity INTERFACE "${PBW_GENERATED_DIR}")
+
+# The files that the resource scripts include. windres tells the build nothing of them, so each
+# script that includes them names them, and a changed picture or name rebuilds its resources.
+file(GLOB PBW_RESOURCE_INPUTS CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/*.rc"
+     "${PROJECT_SOURCE_DIR}/resources/*.h" "${PROJECT_SOURCE_DIR}/resources/*.ico"
+     "${PROJECT_SOURCE_DIR}/resources/*.cur" "${PROJECT_SOURCE_DIR}/resources/*.jpg"
+     "${PROJECT_SOURCE_DIR}/resources/*.bmp")
+list(APPEND PBW_RESOURCE_INPUTS "${PBW_GENERATED_DIR}/resources/program_identity_values.h"
+     "${PBW_GENERATED_DIR}/pbw.manifest")
