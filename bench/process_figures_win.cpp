@@ -126,7 +126,7 @@ double Median(std::vector<double> values) {
 
 void StoreAccount(const std::wstring& server, const std::wstring& mailbox, const std::wstring& password) {
   RegistrySettingsStore store;
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   AnsiCodePage codePage;
   PasswordScrambler scrambler(random, codePage);
   store.WriteValue(L"POP3", server);

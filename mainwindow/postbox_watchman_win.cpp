@@ -31,7 +31,7 @@ int RunPostboxWatchman(HINSTANCE instance, std::wstring_view commandLine) {
   ::InitCommonControlsEx(&controls);
 
   RegistrySettingsStore store;
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   AnsiCodePage codePage;
   PasswordScrambler scrambler(random, codePage);
   // Before the main window, which opens it, and after it: the dialog may stay open after its unload.

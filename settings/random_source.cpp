@@ -1,13 +1,12 @@
 #include "settings/random_source.h"
 
-#include <chrono>
-
 namespace pbw {
 
-TimeSeededRandom::TimeSeededRandom()
-    : engine_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count())) {}
+// The system's random source rather than the clock: two runs in the same clock tick draw other salts
+// all the same, and the C++ library's clock would draw a thread library into the program.
+SystemSeededRandom::SystemSeededRandom() : engine_(std::random_device{}()) {}
 
-std::uint32_t TimeSeededRandom::Below(std::uint32_t count) {
+std::uint32_t SystemSeededRandom::Below(std::uint32_t count) {
   return std::uniform_int_distribution<std::uint32_t>(0, count - 1)(engine_);
 }
 

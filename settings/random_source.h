@@ -13,10 +13,10 @@ class RandomSource {
   virtual std::uint32_t Below(std::uint32_t count) = 0;
 };
 
-// Seeded from the clock when made, so that each run draws other salts.
-class TimeSeededRandom : public RandomSource {
+// Seeded from the system's random source when made, so that each run draws other salts.
+class SystemSeededRandom : public RandomSource {
  public:
-  TimeSeededRandom();
+  SystemSeededRandom();
   std::uint32_t Below(std::uint32_t count) override;
 
  private:

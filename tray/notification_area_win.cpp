@@ -27,11 +27,12 @@ class ShellArea final : public NotificationArea {
   }
 };
 
+// Made before the program runs, with nothing to set up: no guard of a thread-safe first use, which
+// would draw a thread library into the program.
+constinit ShellArea shellArea;
+
 }  // namespace
 
-NotificationArea& ShellNotificationArea() {
-  static ShellArea area;
-  return area;
-}
+NotificationArea& ShellNotificationArea() { return shellArea; }
 
 }  // namespace pbw

@@ -27,7 +27,7 @@ class MailboxSettingsTest : public ::testing::Test {
   }
 
   MemorySettingsStore store;
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   Cp1252CodePage codePage;
   PasswordScrambler scrambler{random, codePage};
 };

@@ -92,7 +92,7 @@ TEST(ConvertPassword, ReadsLowerCaseAndStopsAGroupAtItsFirstNonHexCharacter) {
 }
 
 TEST(ConvertPassword, StoresEveryPasswordIn4nPlus4HexDigitsAndReadsItBack) {
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   PasswordScrambler scrambler(random, kCodePage);
   const std::wstring_view passwords[] = {L"",
                                          L"a",
@@ -112,7 +112,7 @@ TEST(ConvertPassword, StoresEveryPasswordIn4nPlus4HexDigitsAndReadsItBack) {
 }
 
 TEST(ConvertPassword, KeepsCharactersOutsideTheCodePageInTheExtendedForm) {
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   PasswordScrambler scrambler(random, kCodePage);
   const std::wstring_view passwords[] = {L"Пароль€😀", L"abc😀", L"\u20AC\u0141", L"中文"};
   for (const auto password : passwords) {
@@ -125,7 +125,7 @@ TEST(ConvertPassword, KeepsCharactersOutsideTheCodePageInTheExtendedForm) {
 }
 
 TEST(ConvertPassword, KeepsNulAndEveryOtherCharacterInTheExtendedForm) {
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   PasswordScrambler scrambler(random, kCodePage);
   const std::wstring nul(1, L'\0');
   const std::wstring passwords[] = {L"\u041F" + nul, nul + L"\U0001F600" + nul, L"\u00FF\u0100\uFFFD"};

@@ -53,7 +53,7 @@ class RegistrySettingsStoreTest : public ::testing::Test {
   }
 
   RegistrySettingsStore store;
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   AnsiCodePage codePage;
   PasswordScrambler scrambler{random, codePage};
 };
@@ -160,7 +160,7 @@ TEST(AnsiCodePage, KeepsAsciiAndRefusesWhatNoSingleByteCodePageHolds) {
 }
 
 TEST(PasswordInTheAnsiCodePage, AsciiKeepsTheClassicFormAndOtherCharactersTheExtendedOne) {
-  TimeSeededRandom random;
+  SystemSeededRandom random;
   const AnsiCodePage codePage;
   PasswordScrambler scrambler(random, codePage);
 

@@ -42,7 +42,7 @@ class EndToEndFixture : public ::testing::Test {
   TemporaryFolder folder_;
   std::filesystem::path exe_;
   RegistrySettingsStore store_;
-  TimeSeededRandom random_;
+  SystemSeededRandom random_;
   AnsiCodePage codePage_;
   PasswordScrambler scrambler_{random_, codePage_};
 };
