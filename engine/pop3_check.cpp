@@ -57,7 +57,8 @@ void Pop3Check::StartPop3Check() {
   inClear_ = security == ConnectionSecurity::kPlain;
   parts_.socket.Connect(address.host, address.port, security);
   parts_.output.ShowStatus(status_text::kOpening);
-  // The session does not wait for the connection's name: its trace lines wait for the connect line.
+  // The session does not wait for the connection's name: the connect line is put in front of its
+  // trace once the session has ended.
   parts_.output.BeginTrace();
   connectLineStart_ = ConnectLineStart{parts_.fields.ServerText(), address.port, parts_.clock.TimeOfDayText()};
 }

@@ -24,29 +24,29 @@ class StatusAndTrace {
   // The panel always shows one blank before the message.
   void ShowStatus(std::wstring_view text) { status_.SetText(L" " + std::wstring(text)); }
 
-  // A new trace whose first line is not known yet: what is appended meanwhile waits for it.
+  // A new trace whose first line is not known yet: what is appended meanwhile shows at once, and
+  // the first line is put in front of it once it is known.
   void BeginTrace() {
     awaitingFirstLine_ = true;
-    held_.clear();
+    sinceBegin_.clear();
+    trace_.Replace(std::wstring());
   }
-  // The whole trace becomes its first line and what waited for it.
+  // The whole trace becomes its first line and what came before it.
   void WriteFirstLine(const std::wstring& line) {
     awaitingFirstLine_ = false;
-    trace_.Replace(line + std::exchange(held_, {}));
+    trace_.Replace(line + std::exchange(sinceBegin_, {}));
   }
   void AppendTrace(const std::wstring& text) {
-    if (awaitingFirstLine_) {
-      held_ += text;
-    } else {
-      trace_.Append(text);
-    }
+    if (awaitingFirstLine_) sinceBegin_ += text;
+    trace_.Append(text);
   }
 
  private:
   StatusPanel& status_;
   TraceView& trace_;
   bool awaitingFirstLine_ = false;
-  std::wstring held_;
+  // What the trace holds since it began, while its first line is not known yet.
+  std::wstring sinceBegin_;
 };
 
 }  // namespace pbw

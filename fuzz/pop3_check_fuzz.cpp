@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/status_texts.h"
+#include "engine/status_trace.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/support/engine_stand_ins.h"
 
@@ -41,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The bytes received since the last reply was handled, by the engine's rule for a reply's end.
   std::string held;
   std::size_t traceBudget = 0;
+  const std::wstring connectLine = pbw::ConnectLine(rig.fields.server, 65535, rig.probe.name, rig.clock.time);
   std::size_t statusesSeen = 0;
   // The socket was asked for TLS and has not reported the channel established: nothing may be sent.
   bool awaitingChannel = false;
@@ -53,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rig.check.StartPop3Check();
         held.clear();
         awaitingChannel = false;
-        traceBudget = rig.trace.text.size();
+        // The connect line comes in front once the session has ended and the probe has answered.
+        traceBudget = rig.trace.text.size() + connectLine.size();
         break;
       case 1: {
         if (!rig.socket.open) break;

@@ -69,17 +69,18 @@ TEST(Pop3Check, RunsWithoutWaitingForTheConnectionNameWhoseLineThenLeadsTheTrace
   rig.Receive("-ERR who\r\n");
   EXPECT_EQ(rig.status.Text(), L" Postfach nicht bekannt.");
   EXPECT_EQ(rig.socket.sent.size(), 3u);
-  EXPECT_EQ(rig.trace.text, L"the previous session");
+  // The session's own lines show at once, in place of the previous session's.
+  const std::wstring lines =
+      L"RCVD: +OK ready\r\n\r\n1010 SEND: CAPA\r\n"
+      L"RCVD: -ERR unknown command\r\n\r\n1001 SEND: USER vorname.nachname@example.com\r\n"
+      L"RCVD: -ERR who\r\n";
+  EXPECT_EQ(rig.trace.text, lines);
 
   // The line tells the server and the time of the start.
   rig.fields.server = L"other.example.com";
   rig.clock.time = L"14:06:00";
   rig.probe.GiveAnswer();
-  EXPECT_EQ(rig.trace.text,
-            L"Connecting to pop.example.com, 110 via 'DSL' on 14:05:09\r\n\r\n"
-            L"RCVD: +OK ready\r\n\r\n1010 SEND: CAPA\r\n"
-            L"RCVD: -ERR unknown command\r\n\r\n1001 SEND: USER vorname.nachname@example.com\r\n"
-            L"RCVD: -ERR who\r\n");
+  EXPECT_EQ(rig.trace.text, L"Connecting to pop.example.com, 110 via 'DSL' on 14:05:09\r\n\r\n" + lines);
   EXPECT_EQ(rig.probe.questions, 1) << "the abandoned session asked for no name";
 }
 
