@@ -64,9 +64,11 @@ int main(int argc, char** argv) {
       return 1;
     }
     if (session % step != 0) continue;
-    // At rest: the workers of the session (the one asking for the connection's name) have ended.
+    // At rest: the thread pool's workers of the session (the one asking for the connection's name
+    // runs after the session's end) have gone again; the pool lets an idle worker go after a few
+    // seconds, and its stack with it.
     pbw::testing::PumpMessagesUntil([&] { return pbw::bench::ThreadsOf(processId) <= restingThreads; },
-                                    std::chrono::seconds(5));
+                                    std::chrono::seconds(30));
     const Footprint f = pbw::bench::FootprintOf(process.get());
     samples.push_back(f);
     std::printf("| %d | %lu | %lu | %lu | %.2f MB | %.2f MB |\n", session, f.handles, f.gdiObjects, f.userObjects,
