@@ -2,7 +2,13 @@
 # Installs what is missing, builds everything and runs every test: the native build with
 # sanitizers, a short pass of every fuzz target, then each Windows build under Wine on a virtual
 # display (unit, Wine and end-to-end tests, the release downloads, a short soak) and the end-to-end
-# tests once more on PBW.exe as clang builds it.
+# tests once more on the 64-bit PBW.exe as clang builds it.
+#
+# The 32-bit clang build is compiled and linked, never run: clang and GCC disagree on 32-bit Windows
+# about how many bytes a member function with an empty argument (an iterator tag) pops off the
+# stack, and where the linker keeps clang's copy of a libstdc++ template, GCC's precompiled
+# std::string code calls it and returns with the stack pointer four bytes off (LLVM issue 58255).
+# The 64-bit convention leaves the stack to the caller, so there both compilers agree.
 #
 # The 64-bit PBW.exe is tested on every machine, under 64-bit Wine. The 32-bit one is built on
 # every machine and tested where the kernel starts 32-bit programs, as Debian's 32-bit Wine needs;
@@ -32,7 +38,9 @@ source scripts/wine-session.sh
 test_windows_build() {  # win32 or win64
   wine_session_start "$1"
   ctest --test-dir "$build_root/$1" --output-on-failure --timeout 600
-  ctest --test-dir "$build_root/$1-clang" -R pbw_end_to_end --output-on-failure --timeout 600
+  if [ "$1" = win64 ]; then
+    ctest --test-dir "$build_root/win64-clang" -R pbw_end_to_end --output-on-failure --timeout 600
+  fi
   wine_session_stop
   # A short soak: PBW.exe must not grow over 100 checks against the real Dovecot.
   scripts/soak.sh 100 "$1"
