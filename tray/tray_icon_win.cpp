@@ -19,7 +19,6 @@ std::uint64_t HandleValue(const void* handle) { return reinterpret_cast<std::uin
 }  // namespace
 
 void TrayIcon::InstallWindowHook(HWND window, TrayClickHandler onClick) {
-  hook_.reset();
   hookedWindow_ = window;
   clickHandler_ = std::move(onClick);
   hook_.emplace(window, *this);
